@@ -20,3 +20,18 @@ inline Picture Adopt(FIBITMAP* dib) { return Picture(dib); }
 inline Picture Clone(const Picture& pic) {
   return pic ? Picture(FreeImage_Clone(pic.get())) : Picture();
 }
+
+/// A picture size in pixels.
+struct Size {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+/// The size of a picture, {0, 0} when it is empty.
+inline Size SizeOf(const Picture& pic) {
+  if (!pic)
+    return {};
+  return {static_cast<int>(FreeImage_GetWidth(pic.get())),
+          static_cast<int>(FreeImage_GetHeight(pic.get()))};
+}
