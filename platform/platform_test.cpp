@@ -8,7 +8,6 @@
 #include "platform/files.h"
 #include "platform/instance_lock.h"
 #include "platform/process.h"
-#include "platform/text_case.h"
 #include "tests/helpers/scratch.h"
 
 TEST(PosixProcessRunner, ReportsExitStatusSignalAndFailureToStart) {
@@ -104,10 +103,4 @@ TEST(FindConverter, PrefersTheVariableThenTheOwnConverter) {
   std::filesystem::remove(folder.Path("marlenta-pcd"));
   const std::string fallback = FindConverter(folder.path());
   EXPECT_TRUE(fallback == "convert" || fallback == "magick");
-}
-
-TEST(TextCase, CoversUnicodeAndKeepsStrayBytes) {
-  EXPECT_EQ("ÉTÉ ΣΑΣ", ToUpper("été σας"));
-  EXPECT_EQ("straße", ToLower("STRAßE"));
-  EXPECT_EQ(std::string("A\xff"), ToUpper(std::string("a\xff")));
 }
