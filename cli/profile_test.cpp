@@ -8,6 +8,7 @@
 
 #include "platform/files.h"
 #include "settings/settings_table.h"
+#include "tests/helpers/scratch.h"
 
 namespace {
 
@@ -25,8 +26,7 @@ class ProfileTest : public testing::Test {
   // Writes the profile bytes and reads them into the command line's defaults.
   Settings Read(std::string_view bytes) {
     const std::string path = dir_.path() + "profile.ini";
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    EXPECT_TRUE(WriteFile(path, std::string(bytes)));
     Settings s = CommandLineDefaults();
     EXPECT_TRUE(ReadProfile(path, s));
     return s;

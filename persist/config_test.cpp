@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
+#include "tests/helpers/scratch.h"
 
 namespace {
 
@@ -31,11 +32,6 @@ std::string ReadBytes(const std::string& path) {
   return out.str();
 }
 
-void WriteBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 std::string Fixture(const char* name) {
   return ReadBytes(std::string(MARLENTA_SOURCE_DIR) + "/tests/fixtures/" + name);
 }
@@ -50,7 +46,7 @@ void ExpectSameSettings(const Settings& expected, const Settings& actual) {
 Settings LoadText(std::string_view text, const ResetContext& context = Context()) {
   ScopedTempDir dir;
   const std::string path = dir.path() + "config.ini";
-  WriteBytes(path, text);
+  EXPECT_TRUE(WriteFile(path, std::string(text)));
   Settings s{};
   EXPECT_TRUE(LoadConfig(path, s, context));
   return s;

@@ -6,15 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
-
-namespace {
-
-void WriteBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-}  // namespace
+#include "tests/helpers/scratch.h"
 
 TEST(IniFile, ReadsGroupsKeysAndValuesByTheRules) {
   const IniFile ini(
@@ -82,7 +74,7 @@ TEST(IniFile, ReadFailsForMissingFoldersAndHugeFiles) {
   EXPECT_FALSE(IniFile::Read(dir.path() + "missing.ini"));
   EXPECT_FALSE(IniFile::Read(dir.path()));
   const std::string huge = dir.path() + "huge.ini";
-  WriteBytes(huge, "[CLI]\n");
+  WriteFile(huge, "[CLI]\n");
   std::filesystem::resize_file(huge, std::uintmax_t{8} << 30);  // sparse: nothing is written
   EXPECT_FALSE(IniFile::Read(huge));
 }
@@ -91,7 +83,7 @@ TEST(IniFile, KeepsALineLongerThanAnyBuffer) {
   ScopedTempDir dir;
   const std::string path = dir.path() + "long.ini";
   const std::string value(3 << 20, 'x');
-  WriteBytes(path, "[G]\r\nKey = " + value + "\r\nNext = 1\r\n");
+  WriteFile(path, "[G]\r\nKey = " + value + "\r\nNext = 1\r\n");
   const std::optional<IniFile> ini = IniFile::Read(path);
   ASSERT_TRUE(ini);
   EXPECT_EQ(value, ini->Find("G", "Key"));
