@@ -120,14 +120,14 @@ void ForEachLine(std::string_view text, Visit visit) {
   }
 }
 
-}  // namespace
-
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x))
                   == std::tolower(static_cast<unsigned char>(y));
          });
 }
+
+}  // namespace
 
 std::string DecodeIniText(std::string_view bytes) {
   if (bytes.starts_with(kByteOrderMark))

@@ -62,6 +62,3 @@ class IniFile {
 /// The text of INI bytes as UTF-8, by the encoding rule above; invalid
 /// sequences after a byte-order mark become U+FFFD.
 std::string DecodeIniText(std::string_view bytes);
-
-/// True when two ASCII texts are equal without regard to case.
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
