@@ -6,7 +6,9 @@
 
 Console::Console(bool live_status) : live_(live_status && IsTerminal(stderr)) {}
 
-Console::~Console() { ClearStatus(); }
+Console::~Console() {
+  ClearStatus();
+}
 
 void Console::Print(std::string_view line) {
   std::lock_guard<std::mutex> lock(mutex_);

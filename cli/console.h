@@ -20,6 +20,7 @@ class Console {
   /// Replaces the status line (cut to the terminal's width).
   void Status(std::string_view text);
   void ClearStatus();
+
   bool live() const { return live_; }
 
  private:

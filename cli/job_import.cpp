@@ -56,15 +56,17 @@ int Scan(const std::string& folder, const std::string& input_folder, JobList& li
     return 0;
   int added = 0;
   ForEachEntry(folder, [&](const std::string& path, bool is_folder) {
-    added += is_folder ? Scan(path, input_folder, list, visited)
-                       : AddOneFile(path, input_folder, list);
+    added +=
+        is_folder ? Scan(path, input_folder, list, visited) : AddOneFile(path, input_folder, list);
     return true;
   });
   return added;
 }
 
 std::string Trim(std::string line) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  const auto blank = [](char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+  };
   std::size_t begin = 0, end = line.size();
   while (begin < end && blank(line[begin]))
     ++begin;

@@ -31,9 +31,9 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 // How an option finds its value.
 enum class Takes {
-  kNothing,     // a flag: anything after "=" is ignored
-  kShortOrLong, // "-i FILE" (next parameter) or "--input=FILE"
-  kLong,        // "--width=NUM" only
+  kNothing,      // a flag: anything after "=" is ignored
+  kShortOrLong,  // "-i FILE" (next parameter) or "--input=FILE"
+  kLong,         // "--width=NUM" only
 };
 
 struct Loop {
@@ -105,6 +105,7 @@ constexpr FrontOption kFrontOptions[] = {
     {"-P", "--PAUSE",      Takes::kNothing,     false,
      [](Loop& l, std::string) { l.result.pause = true; }},
 };
+
 // clang-format on
 
 const FrontOption* FindFrontOption(const std::string& name) {
@@ -118,7 +119,9 @@ Takes SettingTakes(const SettingRow& row) {
   return row.option_kind == OptionKind::kFlag ? Takes::kNothing : Takes::kLong;
 }
 
-void MissingValue(Loop& loop) { loop.result.error = "Incorrect number of parameters"; }
+void MissingValue(Loop& loop) {
+  loop.result.error = "Incorrect number of parameters";
+}
 
 // One parameter; false when the loop must stop.
 bool ParseOne(Loop& loop) {

@@ -21,16 +21,15 @@ std::int64_t TimeLeft::Estimate(int total, std::int64_t now_ms) const {
   return left > 0 ? left : 0;
 }
 
-std::string ConvertProgressText(int index, int total, std::string_view file,
-                                std::int64_t left_ms) {
+std::string ConvertProgressText(int index, int total, std::string_view file, std::int64_t left_ms) {
   std::string text = std::to_string(index) + " of " + std::to_string(total) + ": ";
   const std::size_t slash = file.rfind('/');
   text += file.substr(slash == std::string_view::npos ? 0 : slash + 1);
   if (left_ms >= 0) {
     const std::int64_t seconds = (left_ms + 999) / 1000;
     const std::int64_t s = seconds % 60;
-    text += ", " + std::to_string(seconds / 60) + (s < 10 ? ":0" : ":") + std::to_string(s) +
-            " left";
+    text +=
+        ", " + std::to_string(seconds / 60) + (s < 10 ? ":0" : ":") + std::to_string(s) + " left";
   }
   return text;
 }

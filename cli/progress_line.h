@@ -20,8 +20,7 @@ class TimeLeft {
 };
 
 /// "3 of 10: IMG0003.pcd, 1:05 left" (the time only when known).
-std::string ConvertProgressText(int index, int total, std::string_view file,
-                                std::int64_t left_ms);
+std::string ConvertProgressText(int index, int total, std::string_view file, std::int64_t left_ms);
 
 /// Runs `work` on a thread of its own and, until it has ended, calls `tick`
 /// on this thread about every `interval_ms`.

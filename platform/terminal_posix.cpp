@@ -1,10 +1,12 @@
-#include "platform/terminal.h"
-
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
-bool IsTerminal(std::FILE* stream) { return isatty(fileno(stream)) == 1; }
+#include "platform/terminal.h"
+
+bool IsTerminal(std::FILE* stream) {
+  return isatty(fileno(stream)) == 1;
+}
 
 int TerminalColumns(std::FILE* stream) {
   winsize size{};
@@ -27,10 +29,12 @@ class RawMode {
     raw.c_cc[VTIME] = 0;
     active_ = tcsetattr(fd_, TCSANOW, &raw) == 0;
   }
+
   ~RawMode() {
     if (active_)
       tcsetattr(fd_, TCSANOW, &saved_);
   }
+
   RawMode(const RawMode&) = delete;
   RawMode& operator=(const RawMode&) = delete;
 
