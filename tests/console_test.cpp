@@ -1,5 +1,7 @@
 // The console tool run as a user runs it: the real executable, argument
 // vectors in, lines and exit statuses out, in a sandbox of its own.
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -250,15 +252,17 @@ TEST(ConsoleJob, AFailedFileNeverStopsTheJob) {
   EXPECT_TRUE(Exists(box.Path("in/good.tiff")));
   EXPECT_FALSE(Exists(box.Path("in/bad.tiff")));
 
-  r = box.Run({"-i", "in", "-d", "--filename-mask=%n%"});
+  // In list order the failed file comes first: it must not use up a number.
+  box.Write("list.txt", "in/bad.pcd\nin/good.pcd\n");
+  box.MakeFolders("numbered");
+  r = box.Run({"-i", "list.txt", "-o", "numbered", "-d", "--filename-mask=%n%"});
   EXPECT_EQ(2, r.status);
-  EXPECT_EQ(
-      "[ERROR] Unable to convert the file!",
-      r.lines.at(std::find(r.lines.begin(), r.lines.end(), "Processing: " + box.Path("in/bad.pcd"))
-                 - r.lines.begin() + 2));
+  const auto bad = std::find(r.lines.begin(), r.lines.end(), "Processing: in/bad.pcd");
+  ASSERT_LT(bad + 2, r.lines.end());
+  EXPECT_EQ("[ERROR] Unable to convert the file!", *(bad + 2));
   EXPECT_EQ("Files converted: 1 of 2", r.lines.back());
-  EXPECT_TRUE(Exists(box.Path("in/00001")));  // a failed file does not use up a number
-  EXPECT_FALSE(Exists(box.Path("in/00002")));
+  EXPECT_TRUE(Exists(box.Path("numbered/00001")));
+  EXPECT_EQ(1, CountEntries(box.Path("numbered")));
 
   std::filesystem::remove(box.Path("in/good.pcd"));
   r = box.Run({"-q", "-i", "in"});
@@ -317,6 +321,24 @@ TEST(ConsoleJob, LeavesTheUsersOwnFilesAlone) {
   std::getline(mine, text);
   EXPECT_EQ("mine", text);
   EXPECT_EQ(0, CountEntries(box.tmp()));
+  // A relative file without -o is converted into the current folder.
+  EXPECT_TRUE(Exists(box.Path("IMG0001.tiff")));
+}
+
+TEST(ConsoleJob, UnusableFoldersAndFilesAreRefusedUpFront) {
+  if (geteuid() == 0)
+    GTEST_SKIP() << "permissions do not bind root";
+  ConsoleSandbox box;
+  box.PhotoCd("a.pcd");
+  box.PhotoCd("locked.pcd");
+  box.MakeFolders("readonly");
+  std::filesystem::permissions(box.Path("readonly"), std::filesystem::perms::owner_read
+                                                         | std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(box.Path("locked.pcd"), std::filesystem::perms::none);
+  EXPECT_EQ(Lines{"Error: Invalid output folder"},
+            box.Run({"-q", "-i", "a.pcd", "-o", "readonly"}).lines);
+  EXPECT_EQ(Lines{"Error: Invalid input file"}, box.Run({"-q", "-i", "locked.pcd"}).lines);
+  std::filesystem::permissions(box.Path("readonly"), std::filesystem::perms::owner_all);
 }
 
 TEST(ConsoleJob, PauseDoesNotWaitWithoutATerminal) {
