@@ -76,11 +76,16 @@ int PanoramaLevel(Size size) {
 
 }  // namespace
 
-std::vector<std::string> ConverterArguments(const std::string& converter,
-                                            const std::string& input, int level,
-                                            const std::string& tga) {
-  return {converter, "-quiet",  "-colorspace", "sRGB", "-orient", "TopLeft",
-          "pcd:" + Absolute(input) + "[" + std::to_string(level) + "]", "tga:" + tga};
+std::vector<std::string> ConverterArguments(const std::string& converter, const std::string& input,
+                                            int level, const std::string& tga) {
+  return {converter,
+          "-quiet",
+          "-colorspace",
+          "sRGB",
+          "-orient",
+          "TopLeft",
+          "pcd:" + Absolute(input) + "[" + std::to_string(level) + "]",
+          "tga:" + tga};
 }
 
 Picture DecodePhotoCd(const std::string& input, const std::string& temp_path, EngineEnv& env) {

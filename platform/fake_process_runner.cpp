@@ -1,10 +1,10 @@
 #include "platform/fake_process_runner.h"
 
-#include <FreeImage.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include <FreeImage.h>
 
 namespace {
 

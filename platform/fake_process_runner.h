@@ -38,7 +38,9 @@ class FakeProcessRunner : public ProcessRunner {
 class FakeClock : public Clock {
  public:
   std::int64_t MonotonicMs() override { return ms; }
+
   std::int64_t Now() override { return now; }
+
   void SleepMs(int sleep_ms) override { slept += sleep_ms; }
 
   std::int64_t ms = 0;

@@ -17,8 +17,8 @@ std::string InstanceLockPath(const std::string& title) {
     return folder + name + ".lock";
   }
   const char* tmp = std::getenv("TMPDIR");
-  return std::string(tmp && *tmp ? tmp : "/tmp") + "/" + name + "-" + std::to_string(getuid()) +
-         ".lock";
+  return std::string(tmp && *tmp ? tmp : "/tmp") + "/" + name + "-" + std::to_string(getuid())
+         + ".lock";
 }
 
 InstanceLock::InstanceLock(const std::string& title) : path_(InstanceLockPath(title)) {

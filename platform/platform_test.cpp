@@ -1,9 +1,9 @@
 #include <signal.h>
 #include <stdlib.h>
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "platform/files.h"
 #include "platform/instance_lock.h"

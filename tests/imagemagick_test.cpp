@@ -42,8 +42,8 @@ void ExpectSameAsImageMagick(const std::string& input) {
   ASSERT_FALSE(runner.delivered.empty());
 
   const std::string reference = out.Path("reference.tiff");
-  ASSERT_EQ(0, RunShell("convert -quiet -colorspace sRGB 'pcd:" + input + runner.delivered +
-                        "' '" + reference + "'"));
+  ASSERT_EQ(0, RunShell("convert -quiet -colorspace sRGB 'pcd:" + input + runner.delivered + "' '"
+                        + reference + "'"));
   Picture ours = Adopt(FreeImage_Load(FIF_TIFF, job.output_path.c_str(), 0));
   Picture theirs = Adopt(FreeImage_Load(FIF_TIFF, reference.c_str(), 0));
   ASSERT_TRUE(ours && theirs);

@@ -1,14 +1,15 @@
 // The one-file pipeline and the worker, with the converter and the clock
 // replaced so every decode level and duration is under the test's control.
+#include "engine/pipeline.h"
+
 #include <signal.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 
-#include "engine/pipeline.h"
+#include <gtest/gtest.h>
+
 #include "platform/fake_process_runner.h"
 #include "settings/settings_table.h"
 #include "tests/helpers/scratch.h"
@@ -97,6 +98,7 @@ TEST_F(PipelineTest, PanoramasAreDecodedOnceMoreAtTheLevelOfTheirShorterSide) {
     Size first;
     std::vector<int> asked;
   };
+
   const Case cases[] = {
       {{6144, 2048}, {6, 5}},  // ratio 3, shorter side 2048
       {{3072, 2048}, {6}},     // ratio 1.5
@@ -116,8 +118,8 @@ TEST_F(PipelineTest, PanoramasAreDecodedOnceMoreAtTheLevelOfTheirShorterSide) {
 
 TEST_F(PipelineTest, TheArgumentVectorNamesOnlyThePhotoCdReaderAndTgaWriter) {
   const auto argv = ConverterArguments("conv", "/in/a b.pcd", 5, "/tmp/x/a b.tga");
-  EXPECT_EQ((std::vector<std::string>{"conv", "-quiet", "-colorspace", "sRGB", "-orient",
-                                      "TopLeft", "pcd:/in/a b.pcd[5]", "tga:/tmp/x/a b.tga"}),
+  EXPECT_EQ((std::vector<std::string>{"conv", "-quiet", "-colorspace", "sRGB", "-orient", "TopLeft",
+                                      "pcd:/in/a b.pcd[5]", "tga:/tmp/x/a b.tga"}),
             argv);
   const auto relative = ConverterArguments("conv", "a.pcd", 3, "t.tga");
   EXPECT_EQ('/', relative[6][4]);  // the converter gets an absolute input path
@@ -216,7 +218,9 @@ TEST_F(WorkerTest, ClearingTheRunningFlagFinishesTheCurrentFileAndStartsNoOther)
   env_.runner = &runner;
   job_.input_named = true;
   std::vector<std::string> lines;
-  env_.print = [&](std::string_view line) { lines.emplace_back(line); };
+  env_.print = [&](std::string_view line) {
+    lines.emplace_back(line);
+  };
   job_.run_mode = RunMode::kDebug;
   progress_.Reset();
   RunWorker(job_, list_, settings_, progress_, env_);

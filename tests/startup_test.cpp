@@ -2,10 +2,10 @@
 // and exits 3, a window start stays silent.
 #include <sys/wait.h>
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <sstream>
+
+#include <gtest/gtest.h>
 
 #include "app/program.h"
 #include "platform/instance_lock.h"

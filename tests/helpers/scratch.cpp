@@ -35,4 +35,6 @@ Bgr PixelAt(const Picture& pic, int x, int y) {
   return {p[FI_RGBA_BLUE], p[FI_RGBA_GREEN], p[FI_RGBA_RED]};
 }
 
-int RunShell(const std::string& command) { return std::system(command.c_str()); }
+int RunShell(const std::string& command) {
+  return std::system(command.c_str());
+}

@@ -10,6 +10,7 @@ class ScratchFolder {
  public:
   /// The folder with a trailing '/'.
   const std::string& path() const { return dir_.path(); }
+
   std::string Path(const std::string& name) const { return dir_.path() + name; }
 
  private:
@@ -30,6 +31,7 @@ struct Bgr {
   unsigned char b, g, r;
   friend bool operator==(const Bgr&, const Bgr&) = default;
 };
+
 Bgr PixelAt(const Picture& pic, int x, int y);
 
 /// Runs a shell command line (tests only: fixed texts) and returns its exit status.
