@@ -1,7 +1,5 @@
 // The edit-settings rows of a console job: which rows apply, the debug line
 // of each, and the checks some of them make.
-#include <cstdio>
-
 #include "cli/job_checks.h"
 #include "engine/watermark.h"
 #include "platform/files.h"
@@ -124,23 +122,9 @@ bool Holds(When when, const Settings& s) {
   return false;
 }
 
-// Names for coded settings, 0/1 for switches, two decimals for the gamma,
-// everything else as the configuration file writes it.
 std::string Shown(const Settings& s, std::string_view group, std::string_view key) {
   const SettingRow* row = FindSetting(group, key);
-  if (!row)
-    return {};
-  if (!row->names.empty())
-    return CodeToName(row->names, static_cast<int>(NumericValue(s, *row)));
-  if (row->kind == Kind::kFlag)
-    return NumericValue(s, *row) != 0 ? "1" : "0";
-  if (row->kind == Kind::kFloat) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f",
-                  static_cast<double>(s.*std::get<float Settings::*>(row->field)));
-    return buffer;
-  }
-  return FieldText(s, *row);
+  return row ? DebugValue(s, *row) : std::string();
 }
 
 bool Outside(std::int32_t value, std::int32_t low, std::int32_t high) {

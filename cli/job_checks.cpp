@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdio>
 
 #include "platform/files.h"
 #include "settings/formats.h"
@@ -27,14 +28,6 @@ std::string_view Label(const SettingRow& row) {
   return row.key == "JPG Chroma" ? std::string_view("JPG Chroma Subsampling") : row.key;
 }
 
-std::string Shown(const Settings& s, const SettingRow& row) {
-  if (!row.names.empty())
-    return CodeToName(row.names, static_cast<int>(NumericValue(s, row)));
-  if (row.kind == Kind::kFlag)
-    return NumericValue(s, row) != 0 ? "1" : "0";
-  return FieldText(s, row);
-}
-
 bool IsBitDepthRow(const SettingRow& row) {
   return row.key.size() > 4 && row.key.substr(row.key.size() - 4) == " BPP";
 }
@@ -46,7 +39,7 @@ void PrintFormatLines(const Settings& s, std::string_view group, std::string_vie
     return;
   for (const SettingRow& row : SettingRows())
     if (row.group == group && row.format == extension)
-      debug(std::string(Label(row)) + ": " + Shown(s, row));
+      debug(std::string(Label(row)) + ": " + DebugValue(s, row));
 }
 
 std::string Lower(std::string_view text) {
@@ -57,6 +50,20 @@ std::string Lower(std::string_view text) {
 }
 
 }  // namespace
+
+std::string DebugValue(const Settings& s, const SettingRow& row) {
+  if (!row.names.empty())
+    return CodeToName(row.names, static_cast<int>(NumericValue(s, row)));
+  if (row.kind == Kind::kFlag)
+    return NumericValue(s, row) != 0 ? "1" : "0";
+  if (row.kind == Kind::kFloat) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.2f",
+                  static_cast<double>(s.*std::get<float Settings::*>(row.field)));
+    return buffer;
+  }
+  return FieldText(s, row);
+}
 
 std::optional<std::string> NormaliseFolder(std::string& folder, const std::string& current_folder,
                                            const FolderCheck& check) {

@@ -8,6 +8,7 @@
 
 #include "engine/job.h"
 #include "settings/settings.h"
+#include "settings/settings_table.h"
 
 class WatermarkFont;
 
@@ -17,6 +18,11 @@ class WatermarkFont;
 
 /// Prints one debug line; empty when debug lines are off.
 using DebugPrint = std::function<void(const std::string&)>;
+
+/// A setting as a debug line shows it: the lower-case value name for coded
+/// settings, 0 or 1 for switches, the gamma with two decimals, everything
+/// else as the configuration file writes it.
+std::string DebugValue(const Settings& s, const SettingRow& row);
 
 /// A folder text made absolute against `current_folder` (both ending in
 /// '/'): a leading "./" is dropped and a '/' appended. Fails with

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <optional>
 #include <span>
 
 #include "cli/profile.h"
