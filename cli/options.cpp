@@ -65,16 +65,16 @@ std::string JoinQuoted(Loop& loop, std::string value) {
 std::optional<std::string> TakeValue(Loop& loop, const std::string& name, Takes takes) {
   if (takes == Takes::kNothing)
     return std::string();
-  if (takes == Takes::kShortOrLong && !StartsWith(name, "--")) {
+  // "-i FILE" takes the next parameter; "--input=FILE" and long options
+  // their own text after "=".
+  if (takes == Takes::kShortOrLong && !StartsWith(name, "--"))
     ++loop.index;
-    const std::string value =
-        loop.index < loop.args.size() ? OptionValue(loop.args[loop.index]) : std::string();
-    if (value.empty() || value.front() == '-')
-      return std::nullopt;
-    return value;
-  }
-  std::string value = OptionValue(loop.args[loop.index]);
-  if (value.empty() || StartsWith(value, "--"))
+  std::string value =
+      loop.index < loop.args.size() ? OptionValue(loop.args[loop.index]) : std::string();
+  // A long option's value may start with one dash (-50); the input, output
+  // and conversion values may not.
+  const std::string_view forbidden = takes == Takes::kShortOrLong ? "-" : "--";
+  if (value.empty() || StartsWith(value, forbidden))
     return std::nullopt;
   return value;
 }

@@ -88,6 +88,7 @@ TEST(ParseOptions, AMissingValueStopsTheLoop) {
   const Case cases[] = {
       {{"-i"}, false},
       {{"--input", "a.pcd"}, false},
+      {{"--input=-a.pcd"}, false},
       {{"-i", "-q"}, false},
       {{"-i", "a.pcd", "-o"}, true},
       {{"--brightness=--40", "-i", "a.pcd"}, false},
@@ -100,6 +101,8 @@ TEST(ParseOptions, AMissingValueStopsTheLoop) {
     EXPECT_EQ("Incorrect number of parameters", p.result.error);
     EXPECT_EQ(c.input_named, p.job.input_named);
   }
+  // The next parameter's option value is the part after its "=".
+  EXPECT_EQ("x", Parse({"-o", "--output=x"}).job.output_folder);
   // Flags after the failure are never seen.
   EXPECT_FALSE(Parse({"-i", "-q", "-p"}).result.pause);
   EXPECT_TRUE(Parse({"-p", "-i"}).result.pause);
