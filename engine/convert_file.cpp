@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "engine/colour.h"
 #include "engine/frame.h"
 #include "engine/geometry.h"
@@ -41,6 +43,11 @@ Picture ApplyEdits(Picture pic, JobState& job, const Settings& s, EngineEnv& env
   return DrawWatermark(std::move(pic), size, s, PlaceholdersOf(job, *env.clock), env.font);
 }
 
+bool NamesTheSameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
 }  // namespace
 
 bool ConvertOneFile(JobState& job, const Settings& s, EngineEnv& env) {
@@ -62,6 +69,10 @@ bool ConvertOneFile(JobState& job, const Settings& s, EngineEnv& env) {
   }
   job.output_path = OutputPath(job.output_folder, job.current_subfolder, s.keep_subfolders != 0,
                                s.filename_mask, PlaceholdersOf(job, *env.clock));
+  // A mask such as "%filename%.pcd" would name the input itself; saving
+  // there would destroy the only copy of the picture.
+  if (NamesTheSameFile(job.output_path, input))
+    pic.reset();
   const bool saved = pic && FreeImage_Save(static_cast<FREE_IMAGE_FORMAT>(job.output_format_id),
                                            pic.get(), job.output_path.c_str(), job.save_flags);
   pic.reset();

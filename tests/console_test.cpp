@@ -360,3 +360,18 @@ TEST(ConsoleJob, AProfileAppliesWhereItStands) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ConsoleJob, AMaskThatNamesTheInputNeverOverwritesIt) {
+  ConsoleSandbox box;
+  box.PhotoCd("a.pcd");
+  const auto before = std::filesystem::file_size(box.Path("a.pcd"));
+  const ConsoleResult r =
+      box.Run({"-q", "-i", "a.pcd", "--filename-mask=%filename%.pcd"}, {{"FAKE_LEVELS", "3"}});
+  EXPECT_EQ(2, r.status);
+  EXPECT_EQ(Lines{"Conversion stopped"}, r.lines);
+  EXPECT_EQ(before, std::filesystem::file_size(box.Path("a.pcd")));
+}
+
+}  // namespace
