@@ -1,3 +1,43 @@
-// Placeholder until the decoder lands: refuses every level, so the engine
-// falls back to the next converter or FreeImage's own loader.
-int main() { return 1; }
+// marlenta-pcd: the project's own Photo CD converter. It takes the argument
+// vector the engine gives any external converter and writes level n of the
+// file as a TGA, or nothing at all when the file does not hold that level, so
+// the engine's n = 6 ... 0 loop stops at the highest real level.
+//
+// Exit status: 0 the TGA is written; 1 nothing written (unreadable input, not
+// an image pac, level not held, damaged data, output not writable); 2 the
+// arguments are not understood.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "converter/arguments.h"
+#include "converter/decode.h"
+#include "converter/input_file.h"
+#include "converter/tga_writer.h"
+
+namespace {
+
+int Fail(const std::string& message, int status) {
+  std::fprintf(stderr, "marlenta-pcd: %s\n", message.c_str());
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string err;
+  const std::optional<pcd::Request> request =
+      pcd::ParseArguments(std::vector<std::string>(argv + 1, argv + argc), &err);
+  if (!request)
+    return Fail(err, 2);
+  const std::optional<std::vector<std::uint8_t>> file =
+      pcd::ReadInputFile(request->input, pcd::kMaxFileSize, &err);
+  if (!file)
+    return Fail(err, 1);
+  const std::optional<pcd::BgrImage> image = pcd::DecodePhotoCd(*file, request->level, &err);
+  if (!image)
+    return Fail(request->input + "[" + std::to_string(request->level) + "]: " + err, 1);
+  if (!pcd::WriteTga(request->output, *image, &err))
+    return Fail(err, 1);
+  return 0;
+}

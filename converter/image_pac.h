@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+// What an image pac (the .pcd file of one picture) says about itself, read
+// from its fixed header before any decoding, so a request for a level the
+// file does not hold is refused without decoding anything.
+namespace pcd {
+
+/// Resolution levels as the converter's `[n]` names them. 0 and 1 both mean
+/// Base/16, as ImageMagick reads them; 6 (64Base) lives in a separate file on
+/// Pro discs, so an image pac alone never holds it.
+inline constexpr int kMaxLevel = 6;
+
+struct Size {
+  int width = 0;
+  int height = 0;
+  bool operator==(const Size&) const = default;
+};
+
+/// The stored (landscape) size of `level`, 0 to 6; {0, 0} outside that range.
+Size StoredSize(int level);
+
+/// Every image pac is at least this long: the Base tile ends here.
+inline constexpr std::size_t kBaseEnd = 786432;
+/// libavcodec treats a file of at most this many bytes as Base-only (the
+/// Base tile padded to its sector) and then ignores the level asked for.
+inline constexpr std::size_t kBaseOnlyFileSize = 788480;
+
+/// Far above any real image pac (a 16Base one is under 7 MB); longer input
+/// is refused before it is read, so a stray huge file cannot exhaust memory.
+inline constexpr std::size_t kMaxFileSize = 64u << 20;
+
+struct ImagePacInfo {
+  /// Quarter turns counter-clockwise that bring the stored picture upright.
+  int quarter_turns = 0;
+  /// Highest level the header declares (3, 4 or 5), or 5 when the field
+  /// holds the reserved value and only decoding can tell.
+  int declared_top_level = 5;
+};
+
+/// Reads the header of an image pac; empty when `file` is not one (too
+/// short to hold the Base tile, or no "PCD_IPI" signature). Overview pacs
+/// ("PCD_OPA", the contact sheet of a disc) are not image pacs.
+std::optional<ImagePacInfo> ReadImagePacInfo(std::span<const std::uint8_t> file);
+
+/// Whether `file`, an image pac described by `info`, can hold `level`
+/// judging by its header and length alone. False means it certainly does
+/// not; true means decoding decides.
+bool MayHoldLevel(const ImagePacInfo& info, std::size_t file_size, int level);
+
+}  // namespace pcd

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "converter/bgr_image.h"
+#include "converter/ycc_planes.h"
+
+namespace pcd {
+
+/// PhotoYCC to sRGB, with chroma upsampled as Photo CD readers do. The
+/// transform is ImageMagick's (its YCC colorspace, scaled to the 1388-step
+/// PhotoYCC range and clipped), so pictures keep the colours users know from
+/// `convert -colorspace sRGB`; it matches ImageMagick's 8-bit output exactly.
+BgrImage PhotoYccToBgr(const YccPlanes& planes);
+
+}  // namespace pcd
