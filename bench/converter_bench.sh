@@ -52,10 +52,10 @@ for req in chart-16base:6 plasma-4base:5 plasma-4base:6 hopper:4 hopper:5 trunca
   f=${req%:*} n=${req#*:}
   : > "$work/r.txt"
   for ((i = 0; i < runs; i++)); do
-    s=$(date +%s%N)
+    s=$EPOCHREALTIME
     "$pcd" -quiet -colorspace sRGB -orient TopLeft "pcd:$samples/$f.pcd[$n]" "tga:$work/r.tga" \
       2> /dev/null && echo "unexpected success: $f[$n]"
-    echo $(( ($(date +%s%N) - s) / 1000000 )) >> "$work/r.txt"
+    awk -v s="$s" -v e="$EPOCHREALTIME" 'BEGIN { printf "%.1f\n", (e - s) * 1000 }' >> "$work/r.txt"
   done
   note=""
   [[ $f == truncated-16base && $n == 5 ]] && note="(header declares 16Base: decoded until the data ends)"

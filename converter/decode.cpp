@@ -43,22 +43,28 @@ void RestoreChroma(std::span<const std::uint8_t> file, int level, YccPlanes* pla
 
 }  // namespace
 
+std::optional<std::string> RefusalFromHeader(std::span<const std::uint8_t> head,
+                                             std::size_t file_size, int level) {
+  const std::optional<ImagePacInfo> info = ReadImagePacInfo(head, file_size);
+  if (!info)
+    return "not a Photo CD image pac";
+  if (!MayHoldLevel(*info, file_size, level))
+    return "the file does not hold this level";
+  return std::nullopt;
+}
+
 std::optional<BgrImage> DecodePhotoCd(std::span<const std::uint8_t> file, int level,
                                       std::string* err) {
-  const std::optional<ImagePacInfo> info = ReadImagePacInfo(file);
-  if (!info) {
-    *err = "not a Photo CD image pac";
+  if (std::optional<std::string> refusal = RefusalFromHeader(file, file.size(), level)) {
+    *err = *refusal;
     return std::nullopt;
   }
-  if (!MayHoldLevel(*info, file.size(), level)) {
-    *err = "the file does not hold this level";
-    return std::nullopt;
-  }
+  const ImagePacInfo info = *ReadImagePacInfo(file, file.size());
   std::optional<YccPlanes> planes = DecodeWithAvcodec(file, level, err);
   if (!planes)
     return std::nullopt;
   RestoreChroma(file, level, &*planes);
-  return TurnCounterClockwise(PhotoYccToBgr(*planes), info->quarter_turns);
+  return TurnCounterClockwise(PhotoYccToBgr(*planes), info.quarter_turns);
 }
 
 }  // namespace pcd

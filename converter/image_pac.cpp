@@ -22,11 +22,12 @@ Size StoredSize(int level) {
   return kSizes[level];
 }
 
-std::optional<ImagePacInfo> ReadImagePacInfo(std::span<const std::uint8_t> file) {
-  if (file.size() < kBaseEnd
-      || std::memcmp(file.data() + kSignature, kImagePac, sizeof kImagePac - 1) != 0)
+std::optional<ImagePacInfo> ReadImagePacInfo(std::span<const std::uint8_t> head,
+                                             std::size_t file_size) {
+  if (file_size < kBaseEnd || head.size() < kHeaderSize
+      || std::memcmp(head.data() + kSignature, kImagePac, sizeof kImagePac - 1) != 0)
     return std::nullopt;
-  const std::uint8_t attributes = file[kAttributes];
+  const std::uint8_t attributes = head[kAttributes];
   ImagePacInfo info;
   // Bits 0-1 are the turn the picture needs on display; Kodak counts them
   // counter-clockwise, as ImageMagick does for 1 and 3.

@@ -42,10 +42,15 @@ struct ImagePacInfo {
   int declared_top_level = 5;
 };
 
-/// Reads the header of an image pac; empty when `file` is not one (too
-/// short to hold the Base tile, or no "PCD_IPI" signature). Overview pacs
+/// The header sectors, all that ReadImagePacInfo looks at.
+inline constexpr std::size_t kHeaderSize = 0x1000;
+
+/// Reads the header of an image pac from `head`, its first kHeaderSize bytes
+/// or more, and the length of the whole file. Empty when the file is not one:
+/// too short to hold the Base tile, or no "PCD_IPI" signature. Overview pacs
 /// ("PCD_OPA", the contact sheet of a disc) are not image pacs.
-std::optional<ImagePacInfo> ReadImagePacInfo(std::span<const std::uint8_t> file);
+std::optional<ImagePacInfo> ReadImagePacInfo(std::span<const std::uint8_t> head,
+                                             std::size_t file_size);
 
 /// Whether `file`, an image pac described by `info`, can hold `level`
 /// judging by its header and length alone. False means it certainly does

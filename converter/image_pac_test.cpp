@@ -8,18 +8,21 @@
 namespace pcd {
 namespace {
 
-std::vector<std::uint8_t> Header(std::size_t size, const char* signature, std::uint8_t attributes) {
-  std::vector<std::uint8_t> file(size);
-  std::memcpy(file.data() + 0x800, signature, 7);
-  file[0x0E02] = attributes;
-  return file;
+std::vector<std::uint8_t> Header(const char* signature, std::uint8_t attributes) {
+  std::vector<std::uint8_t> head(kHeaderSize);
+  std::memcpy(head.data() + 0x800, signature, 7);
+  head[0x0E02] = attributes;
+  return head;
 }
 
 TEST(ReadImagePacInfo, RefusesWhatIsNoImagePac) {
-  EXPECT_FALSE(ReadImagePacInfo({}));
-  EXPECT_FALSE(ReadImagePacInfo(Header(kBaseEnd - 1, "PCD_IPI", 0)));  // Base tile cut
-  EXPECT_FALSE(ReadImagePacInfo(Header(kBaseEnd, "PCD_OPA", 0)));      // overview pac
-  EXPECT_TRUE(ReadImagePacInfo(Header(kBaseEnd, "PCD_IPI", 0)));
+  EXPECT_FALSE(ReadImagePacInfo({}, 0));
+  EXPECT_FALSE(ReadImagePacInfo(Header("PCD_IPI", 0), kBaseEnd - 1));  // Base tile cut
+  EXPECT_FALSE(ReadImagePacInfo(Header("PCD_OPA", 0), kBaseEnd));      // overview pac
+  std::vector<std::uint8_t> cut = Header("PCD_IPI", 0);
+  cut.resize(0x900);  // signature, but no attribute byte
+  EXPECT_FALSE(ReadImagePacInfo(cut, kBaseEnd));
+  EXPECT_TRUE(ReadImagePacInfo(Header("PCD_IPI", 0), kBaseEnd));
 }
 
 TEST(ReadImagePacInfo, ReadsTurnAndHighestLevelFromTheAttributeByte) {
@@ -36,7 +39,7 @@ TEST(ReadImagePacInfo, ReadsTurnAndHighestLevelFromTheAttributeByte) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.attributes);
-    const auto info = ReadImagePacInfo(Header(kBaseEnd, "PCD_IPI", c.attributes));
+    const auto info = ReadImagePacInfo(Header("PCD_IPI", c.attributes), kBaseEnd);
     ASSERT_TRUE(info);
     EXPECT_EQ(c.quarter_turns, info->quarter_turns);
     EXPECT_EQ(c.top_level, info->declared_top_level);

@@ -4,62 +4,64 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 namespace pcd {
 
-namespace {
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-
-  ~Descriptor() {
-    if (fd_ >= 0)
-      close(fd_);
-  }
-
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-}  // namespace
-
-std::optional<std::vector<std::uint8_t>> ReadInputFile(const std::string& path,
-                                                       std::size_t max_size, std::string* err) {
-  const auto fail = [&](const std::string& why) {
-    *err = path + ": " + why;
-    return std::nullopt;
-  };
+std::optional<InputFile> InputFile::Open(const std::string& path, std::size_t max_size,
+                                         std::string* err) {
   // O_NONBLOCK so that opening a FIFO cannot hang before the type check.
-  Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (fd.get() < 0)
-    return fail(std::strerror(errno));
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    *err = path + ": " + std::strerror(errno);
+    return std::nullopt;
+  }
+  InputFile file(fd, 0, path);
 
   struct stat st {};
 
-  if (fstat(fd.get(), &st) != 0)
-    return fail(std::strerror(errno));
-  if (!S_ISREG(st.st_mode))
-    return fail("not a regular file");
-  if (static_cast<std::uint64_t>(st.st_size) > max_size)
-    return fail("too long for a Photo CD image pac");
-  std::vector<std::uint8_t> data(static_cast<std::size_t>(st.st_size));
+  if (fstat(fd, &st) != 0) {
+    *err = path + ": " + std::strerror(errno);
+    return std::nullopt;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    *err = path + ": not a regular file";
+    return std::nullopt;
+  }
+  if (static_cast<std::uint64_t>(st.st_size) > max_size) {
+    *err = path + ": too long for a Photo CD image pac";
+    return std::nullopt;
+  }
+  file.size_ = static_cast<std::size_t>(st.st_size);
+  return file;
+}
+
+InputFile::InputFile(InputFile&& other) noexcept
+    : fd_(other.fd_), size_(other.size_), path_(std::move(other.path_)) {
+  other.fd_ = -1;
+}
+
+InputFile::~InputFile() {
+  if (fd_ >= 0)
+    close(fd_);
+}
+
+std::optional<std::vector<std::uint8_t>> InputFile::ReadStart(std::size_t count,
+                                                              std::string* err) const {
+  std::vector<std::uint8_t> data(std::min(count, size_));
   std::size_t done = 0;
   while (done < data.size()) {
-    const ssize_t n = read(fd.get(), data.data() + done, data.size() - done);
+    const ssize_t n = pread(fd_, data.data() + done, data.size() - done, static_cast<off_t>(done));
     if (n < 0 && errno == EINTR)
       continue;
-    if (n < 0)
-      return fail(std::strerror(errno));
+    if (n < 0) {
+      *err = path_ + ": " + std::strerror(errno);
+      return std::nullopt;
+    }
     if (n == 0)
-      break;  // shrank while we read: decode what is there
+      break;
     done += static_cast<std::size_t>(n);
   }
   data.resize(done);

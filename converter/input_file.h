@@ -8,11 +8,34 @@
 
 namespace pcd {
 
-/// The whole content of the regular file at `path`. Empty, with the reason
-/// in `err`, when it cannot be read, is not a regular file (a FIFO or a
-/// device could block or never end) or is longer than `max_size`, which is
-/// checked before anything is read.
-std::optional<std::vector<std::uint8_t>> ReadInputFile(const std::string& path,
-                                                       std::size_t max_size, std::string* err);
+/// A regular file open for reading. Its length is known before anything is
+/// read, so a request can be refused on the header without reading a file
+/// of megabytes, and a huge file is refused before it fills memory.
+class InputFile {
+ public:
+  /// Opens `path`. Empty, with the reason in `err`, when it cannot be
+  /// opened, is not a regular file (a FIFO or a device could block or never
+  /// end) or is longer than `max_size`.
+  static std::optional<InputFile> Open(const std::string& path, std::size_t max_size,
+                                       std::string* err);
+
+  InputFile(InputFile&& other) noexcept;
+  InputFile& operator=(InputFile&&) = delete;
+  InputFile(const InputFile&) = delete;
+  ~InputFile();
+
+  std::size_t size() const { return size_; }
+
+  /// The first `count` bytes, or fewer when the file is shorter (or shrank
+  /// since it was opened). Empty, with the reason in `err`, on a read error.
+  std::optional<std::vector<std::uint8_t>> ReadStart(std::size_t count, std::string* err) const;
+
+ private:
+  InputFile(int fd, std::size_t size, std::string path) : fd_(fd), size_(size), path_(path) {}
+
+  int fd_;
+  std::size_t size_;
+  std::string path_;
+};
 
 }  // namespace pcd

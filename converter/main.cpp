@@ -12,6 +12,7 @@
 
 #include "converter/arguments.h"
 #include "converter/decode.h"
+#include "converter/image_pac.h"
 #include "converter/input_file.h"
 #include "converter/tga_writer.h"
 
@@ -30,13 +31,25 @@ int main(int argc, char** argv) {
       pcd::ParseArguments(std::vector<std::string>(argv + 1, argv + argc), &err);
   if (!request)
     return Fail(err, 2);
-  const std::optional<std::vector<std::uint8_t>> file =
-      pcd::ReadInputFile(request->input, pcd::kMaxFileSize, &err);
+  const std::string what = request->input + "[" + std::to_string(request->level) + "]: ";
+  const std::optional<pcd::InputFile> input =
+      pcd::InputFile::Open(request->input, pcd::kMaxFileSize, &err);
+  if (!input)
+    return Fail(err, 1);
+  // The engine asks for levels from the top down, so most requests are for
+  // levels the file does not hold; the header answers those.
+  const std::optional<std::vector<std::uint8_t>> head = input->ReadStart(pcd::kHeaderSize, &err);
+  if (!head)
+    return Fail(err, 1);
+  if (const std::optional<std::string> refusal =
+          pcd::RefusalFromHeader(*head, input->size(), request->level))
+    return Fail(what + *refusal, 1);
+  const std::optional<std::vector<std::uint8_t>> file = input->ReadStart(input->size(), &err);
   if (!file)
     return Fail(err, 1);
   const std::optional<pcd::BgrImage> image = pcd::DecodePhotoCd(*file, request->level, &err);
   if (!image)
-    return Fail(request->input + "[" + std::to_string(request->level) + "]: " + err, 1);
+    return Fail(what + err, 1);
   if (!pcd::WriteTga(request->output, *image, &err))
     return Fail(err, 1);
   return 0;
