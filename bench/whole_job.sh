@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Whole-job figures of the console front end: `marlenta -i <folder> -o <out>`
-# on a folder holding every shared sample, once with each converter the
-# engine can use ($MARLENTA_CONVERTER = marlenta-pcd, then ImageMagick's
-# convert). Prints wall time, peak memory of the job and its converter runs,
-# how many converter runs were made per file and the size of each output.
+# on a folder holding every shared sample, first with the default converter
+# lookup ($MARLENTA_CONVERTER unset: marlenta-pcd beside marlenta), then with
+# $MARLENTA_CONVERTER naming each converter through a wrapper that logs its
+# calls. Prints wall time, peak memory of the job and its converter runs,
+# the levels asked for per file and the size of each output.
 # Usage: bench/whole_job.sh [BUILD_DIR]    (default build/)
 # Needs /usr/bin/time (Debian package "time"), ImageMagick's identify, and a
 # marlenta whose console job (-i) works.
@@ -25,18 +26,25 @@ exec "$REAL_CONVERTER" "$@"
 WRAP
 chmod +x "$work/logging-converter"
 
-for converter in "$build/marlenta-pcd" /usr/bin/convert; do
+for converter in default "$build/marlenta-pcd" /usr/bin/convert; do
   out=$work/out-$(basename "$converter")
   mkdir -p "$out"
   log=$work/calls-$(basename "$converter")
   : > "$log"
   status=0
-  MARLENTA_CONVERTER=$work/logging-converter REAL_CONVERTER=$converter CONVERTER_LOG=$log \
-    /usr/bin/time -f "%e %M" -o "$work/time" "$marlenta" -i "$work/in/" -o "$out/" -q \
-    > "$work/stdout" 2>&1 || status=$?
+  if [[ $converter == default ]]; then
+    (unset MARLENTA_CONVERTER
+      /usr/bin/time -f "%e %M" -o "$work/time" "$marlenta" -i "$work/in/" -o "$out/" -q) \
+      > "$work/stdout" 2>&1 || status=$?
+    runs="runs not logged"
+  else
+    MARLENTA_CONVERTER=$work/logging-converter REAL_CONVERTER=$converter CONVERTER_LOG=$log \
+      /usr/bin/time -f "%e %M" -o "$work/time" "$marlenta" -i "$work/in/" -o "$out/" -q \
+      > "$work/stdout" 2>&1 || status=$?
+    runs="$(wc -l < "$log") converter runs"
+  fi
   read -r seconds peak < <(tail -1 "$work/time")
-  echo "== $(basename "$converter"): exit $status, ${seconds} s, peak $((peak / 1024)) MiB" \
-    "($(wc -l < "$log") converter runs)"
+  echo "== $(basename "$converter"): exit $status, ${seconds} s, peak $((peak / 1024)) MiB ($runs)"
   if ! ls "$out"/* > /dev/null 2>&1; then
     echo "   no output: does this marlenta run console jobs yet? It printed:"
     sed 's/^/   | /' "$work/stdout" | head -5
@@ -44,7 +52,8 @@ for converter in "$build/marlenta-pcd" /usr/bin/convert; do
   fi
   for f in "$work"/in/*.pcd; do
     name=$(basename "$f" .pcd)
-    levels=$(grep -F "/$name.pcd[" "$log" | sed 's/.*\[\([0-9]\)\].*/\1/' | tr '\n' ' ')
+    levels=$( (grep -F "/$name.pcd[" "$log" || true) | sed 's/.*\[\([0-9]\)\].*/\1/' | tr '\n' ' ')
+    [[ -n $levels ]] || levels="(not logged)"
     tiff=$(ls "$out/$name".* 2> /dev/null | head -1)
     size=$([[ -n $tiff ]] && identify -format '%wx%h' "$tiff" 2> /dev/null || echo none)
     printf '   %-26s levels tried: %-16s output: %s\n' "$name.pcd" "$levels" "$size"
