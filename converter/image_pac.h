@@ -30,9 +30,10 @@ inline constexpr std::size_t kBaseEnd = 786432;
 /// Base tile padded to its sector) and then ignores the level asked for.
 inline constexpr std::size_t kBaseOnlyFileSize = 788480;
 
-/// Far above any real image pac (a 16Base one is under 7 MB); longer input
-/// is refused before it is read, so a stray huge file cannot exhaust memory.
-inline constexpr std::size_t kMaxFileSize = 64u << 20;
+/// Well above any real image pac (a 16Base one is under 7 MB); longer input
+/// is refused before it is read. The decode holds the file three times over
+/// (ours, the padded packet, libavcodec's own copy), so this bounds memory.
+inline constexpr std::size_t kMaxFileSize = 16u << 20;
 
 struct ImagePacInfo {
   /// Quarter turns counter-clockwise that bring the stored picture upright.
