@@ -59,6 +59,10 @@ std::optional<BgrImage> DecodePhotoCd(std::span<const std::uint8_t> file, int le
     *err = *refusal;
     return std::nullopt;
   }
+  if (!MayEndRows(file, 0, level)) {
+    *err = "the file ends before the last row of this level";
+    return std::nullopt;
+  }
   const ImagePacInfo info = *ReadImagePacInfo(file, file.size());
   std::optional<YccPlanes> planes = DecodeWithAvcodec(file, level, err);
   if (!planes)

@@ -46,4 +46,29 @@ bool MayHoldLevel(const ImagePacInfo& info, std::size_t file_size, int level) {
   return file_size > kBaseOnlyFileSize && level <= info.declared_top_level;
 }
 
+bool MayEndRows(std::span<const std::uint8_t> part, std::size_t offset, int level) {
+  if (level != 4 && level != 5)
+    return true;
+  const unsigned height = static_cast<unsigned>(StoredSize(level).height);
+  // A row header is 23 one bits and a zero (the sync, at any bit offset),
+  // two plane bits and a 13-bit row number. 23 ones always span two whole
+  // 0xFF bytes, and coded residuals never hold such a run, so only those
+  // places need a look: the sync starts in the byte before them or the first.
+  const std::size_t first = offset > kBaseEnd ? 1 : kBaseEnd + 1 - offset;
+  for (std::size_t i = first; i + kRowHeaderReach - 2 < part.size(); ++i) {
+    if (part[i] != 0xFF || part[i + 1] != 0xFF)
+      continue;
+    std::uint64_t window = 0;
+    for (std::size_t k = 0; k < 8; ++k)
+      window = window << 8 | part[i - 1 + k];
+    for (int bit = 0; bit < 16; ++bit) {
+      const std::uint64_t sync = window >> (40 - bit) & 0xFFFFFF;
+      const unsigned row = static_cast<unsigned>(window >> (25 - bit)) & 0x1FFF;
+      if (sync == 0xFFFFFE && row >= height)
+        return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace pcd

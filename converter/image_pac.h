@@ -58,4 +58,17 @@ std::optional<ImagePacInfo> ReadImagePacInfo(std::span<const std::uint8_t> head,
 /// not; true means decoding decides.
 bool MayHoldLevel(const ImagePacInfo& info, std::size_t file_size, int level);
 
+/// For 4Base and 16Base (`level` 4 or 5): whether some row header after the
+/// Base tile names a row at or past the level's height, the marker that ends
+/// its Huffman-coded rows. Decoding cannot succeed without one (libavcodec
+/// fails only after decoding everything before the cut, and loading it alone
+/// takes tens of milliseconds), and a file cut short has none. True for
+/// every other level. `part` is the stretch of the file from byte `offset`
+/// on, so a long file can be looked through in pieces that overlap by
+/// kRowHeaderReach bytes.
+bool MayEndRows(std::span<const std::uint8_t> part, std::size_t offset, int level);
+
+/// How far past its first whole 0xFF byte a row header can reach.
+inline constexpr std::size_t kRowHeaderReach = 8;
+
 }  // namespace pcd

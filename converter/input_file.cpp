@@ -51,9 +51,19 @@ InputFile::~InputFile() {
 std::optional<std::vector<std::uint8_t>> InputFile::ReadStart(std::size_t count,
                                                               std::string* err) const {
   std::vector<std::uint8_t> data(std::min(count, size_));
+  const std::optional<std::size_t> got = ReadAt(0, data, err);
+  if (!got)
+    return std::nullopt;
+  data.resize(*got);
+  return data;
+}
+
+std::optional<std::size_t> InputFile::ReadAt(std::size_t offset, std::span<std::uint8_t> out,
+                                             std::string* err) const {
   std::size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = pread(fd_, data.data() + done, data.size() - done, static_cast<off_t>(done));
+  while (done < out.size()) {
+    const ssize_t n =
+        pread(fd_, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0) {
@@ -64,8 +74,7 @@ std::optional<std::vector<std::uint8_t>> InputFile::ReadStart(std::size_t count,
       break;
     done += static_cast<std::size_t>(n);
   }
-  data.resize(done);
-  return data;
+  return done;
 }
 
 }  // namespace pcd

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,12 @@ class InputFile {
   /// The first `count` bytes, or fewer when the file is shorter (or shrank
   /// since it was opened). Empty, with the reason in `err`, on a read error.
   std::optional<std::vector<std::uint8_t>> ReadStart(std::size_t count, std::string* err) const;
+
+  /// Fills `out` from byte `offset` on; the count read, less than out.size()
+  /// only at the end of the file. Empty, with the reason in `err`, on a read
+  /// error.
+  std::optional<std::size_t> ReadAt(std::size_t offset, std::span<std::uint8_t> out,
+                                    std::string* err) const;
 
  private:
   InputFile(int fd, std::size_t size, std::string path) : fd_(fd), size_(size), path_(path) {}

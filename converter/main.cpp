@@ -23,6 +23,23 @@ int Fail(const std::string& message, int status) {
   return status;
 }
 
+// MayEndRows over the file in small pieces through one buffer: a file cut
+// short is then refused without reading it whole into fresh memory, which
+// costs more than the look itself.
+bool FileMayEndRows(const pcd::InputFile& input, int level) {
+  std::vector<std::uint8_t> piece(64 * 1024);
+  std::string err;
+  for (std::size_t offset = pcd::kBaseEnd;; offset += piece.size() - pcd::kRowHeaderReach) {
+    const std::optional<std::size_t> got = input.ReadAt(offset, piece, &err);
+    if (!got)
+      return true;  // let the whole read report the error
+    if (pcd::MayEndRows(std::span(piece).first(*got), offset, level))
+      return true;
+    if (*got < piece.size())
+      return false;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,6 +61,8 @@ int main(int argc, char** argv) {
   if (const std::optional<std::string> refusal =
           pcd::RefusalFromHeader(*head, input->size(), request->level))
     return Fail(what + *refusal, 1);
+  if (!FileMayEndRows(*input, request->level))
+    return Fail(what + "the file ends before the last row of this level", 1);
   const std::optional<std::vector<std::uint8_t>> file = input->ReadStart(input->size(), &err);
   if (!file)
     return Fail(err, 1);
