@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pcd {
@@ -38,7 +39,8 @@ class InputFile {
                                     std::string* err) const;
 
  private:
-  InputFile(int fd, std::size_t size, std::string path) : fd_(fd), size_(size), path_(path) {}
+  InputFile(int fd, std::size_t size, std::string path)
+      : fd_(fd), size_(size), path_(std::move(path)) {}
 
   int fd_;
   std::size_t size_;
