@@ -16,6 +16,7 @@ packages=(
   googletest libgtest-dev
   xvfb xauth
   python3
+  time  # /usr/bin/time, for the peak memory figures of bench/
 )
 
 missing=()
