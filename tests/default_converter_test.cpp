@@ -5,7 +5,7 @@
 // 4Base for the chroma-residual chart (it fails on 16Base chroma).
 //
 // Disabled until the console job (marlenta -i) lands on this branch; enable
-// it then by dropping the DISABLED_ prefix.
+// it then by dropping the  prefix.
 #include <stdlib.h>
 
 #include <filesystem>
@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(DefaultConverter, DISABLED_ConsoleJobDeliversTheHighestRealLevel) {
+TEST(DefaultConverter, ConsoleJobDeliversTheHighestRealLevel) {
   const fs::path scratch =
       fs::temp_directory_path() / ("marlenta-default-" + std::to_string(getpid()));
   fs::remove_all(scratch);
