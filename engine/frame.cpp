@@ -1,6 +1,7 @@
 #include "engine/frame.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/depth24.h"
 
@@ -11,13 +12,23 @@ void AddBand(std::vector<PixelRect>& bands, int x0, int y0, int x1, int y1) {
     bands.push_back({x0, y0, x1 - x0, y1 - y0});
 }
 
-// The frame's pixels of one band at full strength, then at `Solid Opacity`.
-CairoSurface PaintBand(const std::vector<FrameShape>& shapes, const PixelRect& band, int opacity) {
-  CairoSurface shapes_surface = NewSurface(band.width, band.height);
-  CairoContext cr = NewContext(shapes_surface);
+// Bands are drawn in strips of about this many pixels, through one reused
+// buffer that stays in the cache, so even a wide frame never needs a
+// band-sized layer.
+constexpr int kStripPixels = 1 << 16;
+
+// Draws the part of the frame inside `strip` on `buffer` (premultiplied
+// ARGB, strip-sized) and lays it over the picture at `Solid Opacity`.
+void DrawStrip(FIBITMAP* pic, const std::vector<FrameShape>& shapes, const PixelRect& strip,
+               std::vector<std::uint32_t>& buffer, int opacity) {
+  std::fill_n(buffer.begin(), static_cast<std::size_t>(strip.width) * strip.height, 0u);
+  const CairoSurface surface(cairo_image_surface_create_for_data(
+      reinterpret_cast<unsigned char*>(buffer.data()), CAIRO_FORMAT_ARGB32, strip.width,
+      strip.height, strip.width * 4));
+  const CairoContext cr = NewContext(surface);
   if (!cr)
-    return {};
-  cairo_translate(cr.get(), -band.x, -band.y);
+    return;
+  cairo_translate(cr.get(), -strip.x, -strip.y);
   for (const FrameShape& shape : shapes) {
     for (const FrameShape::Corner& corner : shape.corners)
       cairo_line_to(cr.get(), corner.x, corner.y);
@@ -26,13 +37,7 @@ CairoSurface PaintBand(const std::vector<FrameShape>& shapes, const PixelRect& b
                          shape.colour.blue / 255.0);
     cairo_fill(cr.get());
   }
-  CairoSurface faded = NewSurface(band.width, band.height);
-  CairoContext fade = NewContext(faded);
-  if (!fade)
-    return {};
-  cairo_set_source_surface(fade.get(), shapes_surface.get(), 0, 0);
-  cairo_paint_with_alpha(fade.get(), opacity / 255.0);
-  return faded;
+  BlendTile(pic, surface.get(), strip.x, strip.y, opacity);
 }
 
 }  // namespace
@@ -81,16 +86,19 @@ Picture DrawFrame(Picture pic, Size size, const Settings& s) {
     return pic;
   const Size actual = SizeOf(pic);
   const std::vector<FrameShape> shapes = FrameShapes(size, s);
+  std::vector<std::uint32_t> buffer;
   for (PixelRect band : FrameBands(size, s)) {
     // Only the part of the frame that falls on the picture is drawn.
     band.width = std::min(band.width, actual.width - band.x);
     band.height = std::min(band.height, actual.height - band.y);
     if (band.width <= 0 || band.height <= 0)
       continue;
-    const CairoSurface layer = PaintBand(shapes, band, s.solid_opacity);
-    const Picture fg = PictureFromSurface(layer.get());
-    if (fg)
-      CompositeOver(pic.get(), fg.get(), band.x, band.y);
+    const int rows = std::clamp(kStripPixels / band.width, 1, band.height);
+    buffer.resize(std::max(buffer.size(), static_cast<std::size_t>(band.width) * rows));
+    for (int top = band.y; top < band.y + band.height; top += rows) {
+      const PixelRect strip = {band.x, top, band.width, std::min(rows, band.y + band.height - top)};
+      DrawStrip(pic.get(), shapes, strip, buffer, s.solid_opacity);
+    }
   }
   return pic;
 }

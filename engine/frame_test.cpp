@@ -1,6 +1,7 @@
 #include "engine/frame.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -122,4 +123,33 @@ TEST(DrawFrame, MakesThePictureTwentyFourBitEvenWhenNothingIsDrawn) {
   none.do_frame = codes::kNoFrame;
   Picture untouched = Adopt(FreeImage_Allocate(20, 20, 8));
   EXPECT_EQ(8u, FreeImage_GetBPP(DrawFrame(std::move(untouched), {20, 20}, none).get()));
+}
+
+TEST(DrawFrame, DrawsInStripsWhatOneWholeLayerWouldShow) {
+  // Wide enough for the bands to be cut into many strips; odd sides and a
+  // fade so that antialiased diagonals cross strip edges.
+  Settings s = Frame(45, 37, 33, 51, 200);
+  s.solid_top_color = "FF0000";
+  s.solid_right_color = "00FF00";
+  s.solid_bottom_color = "0000FF";
+  const Size size = {2000, 140};  // 32 rows a strip: the top and bottom bands take two each
+  const Picture background = NumberedPicture(size.width, size.height);
+  const Picture strips = DrawFrame(Clone(background), size, s);
+
+  const CairoSurface whole = NewSurface(size.width, size.height);
+  const CairoContext cr = NewContext(whole);
+  for (const FrameShape& shape : FrameShapes(size, s)) {
+    for (const FrameShape::Corner& corner : shape.corners)
+      cairo_line_to(cr.get(), corner.x, corner.y);
+    cairo_close_path(cr.get());
+    cairo_set_source_rgb(cr.get(), shape.colour.red / 255.0, shape.colour.green / 255.0,
+                         shape.colour.blue / 255.0);
+    cairo_fill(cr.get());
+  }
+  const Picture expected = Clone(background);
+  BlendTile(expected.get(), whole.get(), 0, 0, 200);
+  for (unsigned row = 0; row < static_cast<unsigned>(size.height); ++row)
+    ASSERT_EQ(0, std::memcmp(FreeImage_GetScanLine(expected.get(), row),
+                             FreeImage_GetScanLine(strips.get(), row), 3 * size.width))
+        << "row " << row << " from the bottom";
 }

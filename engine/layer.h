@@ -37,10 +37,12 @@ struct PixelRect {
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
-/// The ARGB32 surface as a 32-bit FreeImage picture with straight (not
-/// premultiplied) alpha, the pixels a PNG encoding of the surface would give.
-/// Empty when the surface is empty or has no pixels.
-Picture PictureFromSurface(cairo_surface_t* surface);
+/// Lays the premultiplied ARGB32 `tile`, faded to `opacity` (0..255), over
+/// the 24-bit `pic` with its top-left corner at (x, y), which must lie
+/// inside. The pixels are those of fading the tile onto a transparent
+/// surface with Cairo, taking it out as straight alpha and compositing it
+/// with FreeImage_Composite, without any buffer of the tile's size.
+void BlendTile(FIBITMAP* pic, cairo_surface_t* tile, int x, int y, int opacity);
 
 /// Lays the 32-bit `layer` over the 24-bit `pic` with its top-left corner at
 /// (x, y), by FreeImage_Composite's rule (alpha × layer + (255 − alpha) ×
