@@ -45,6 +45,6 @@ int IconSlot(IconTable table, std::string_view name) {
 }
 
 int IconSlotCount() {
-  return static_cast<int>(kLargeIconNames.size() + kMenuIconNames.size() +
-                          kToolbarIconNames.size());
+  return static_cast<int>(kLargeIconNames.size() + kMenuIconNames.size()
+                          + kToolbarIconNames.size());
 }

@@ -17,11 +17,28 @@ std::string ProgramTitle(std::string_view product = kProductTitle, int version =
 // across the three tables (the toolbar repeats the menu names).
 inline constexpr std::array<std::string_view, 3> kLargeIconNames = {"Convert", "InFiles",
                                                                     "InFolder"};
-inline constexpr std::array<std::string_view, 22> kMenuIconNames = {
-    "New",    "Add",       "InFiles",     "InFolder",    "OutFolder", "OutFormat",
-    "FavFolder", "ImportFiles", "ExportFiles", "Exit",   "Copy",      "Delete",
-    "SelectAll", "Convert",  "Error",       "Preferences", "CustomConverter", "Help",
-    "Email",  "Web",       "Updates",     "About"};
+inline constexpr std::array<std::string_view, 22> kMenuIconNames = {"New",
+                                                                    "Add",
+                                                                    "InFiles",
+                                                                    "InFolder",
+                                                                    "OutFolder",
+                                                                    "OutFormat",
+                                                                    "FavFolder",
+                                                                    "ImportFiles",
+                                                                    "ExportFiles",
+                                                                    "Exit",
+                                                                    "Copy",
+                                                                    "Delete",
+                                                                    "SelectAll",
+                                                                    "Convert",
+                                                                    "Error",
+                                                                    "Preferences",
+                                                                    "CustomConverter",
+                                                                    "Help",
+                                                                    "Email",
+                                                                    "Web",
+                                                                    "Updates",
+                                                                    "About"};
 inline constexpr std::array<std::string_view, 22> kToolbarIconNames = kMenuIconNames;
 
 enum class IconTable { kLarge, kMenu, kToolbar };

@@ -1,8 +1,8 @@
 #include "app/program.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
+
+#include <gtest/gtest.h>
 
 TEST(VersionText, FollowsTheDigitRule) {
   EXPECT_EQ("3.2", VersionText(320));

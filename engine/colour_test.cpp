@@ -28,10 +28,10 @@ TEST(AdjustColours, NeutralValuesLeaveThePictureAndInvertMakesTheNegative) {
   Settings s = Defaults();
   s.do_image_color_correction = 1;
   Picture pic = AdjustColours(FilledPicture(2, 2, {10, 100, 250}), s);
-  EXPECT_EQ((Rgb{10, 100, 250}), PixelAt(pic, 1, 1));
+  EXPECT_EQ((Rgb{10, 100, 250}), ColourAt(pic, 1, 1));
   s.image_invert = 1;
   pic = AdjustColours(std::move(pic), s);
-  EXPECT_EQ((Rgb{245, 155, 5}), PixelAt(pic, 1, 1));
+  EXPECT_EQ((Rgb{245, 155, 5}), ColourAt(pic, 1, 1));
 }
 
 TEST(AdjustColours, ExpandsOneBitPicturesAndPassesSixteenBitOnes) {
@@ -41,7 +41,7 @@ TEST(AdjustColours, ExpandsOneBitPicturesAndPassesSixteenBitOnes) {
   Picture mono = Adopt(FreeImage_Allocate(8, 2, 1));
   mono = AdjustColours(std::move(mono), s);
   EXPECT_EQ(24u, FreeImage_GetBPP(mono.get()));
-  EXPECT_EQ((Rgb{255, 255, 255}), PixelAt(mono, 0, 0));  // the black palette entry, inverted
+  EXPECT_EQ((Rgb{255, 255, 255}), ColourAt(mono, 0, 0));  // the black palette entry, inverted
   Picture rgb16 = Adopt(FreeImage_Allocate(8, 2, 16));
   EXPECT_EQ(16u, FreeImage_GetBPP(AdjustColours(std::move(rgb16), s).get()));
   s.do_image_color_correction = 0;
@@ -55,7 +55,7 @@ TEST(Greyscale, GivesAnEightBitGreyPicture) {
   const Picture pic = Greyscale(FilledPicture(2, 2, {200, 200, 200}), s);
   EXPECT_EQ(8u, FreeImage_GetBPP(pic.get()));
   EXPECT_EQ(FIC_MINISBLACK, FreeImage_GetColorType(pic.get()));
-  EXPECT_EQ((Rgb{200, 200, 200}), PixelAt(pic, 0, 0));
+  EXPECT_EQ((Rgb{200, 200, 200}), ColourAt(pic, 0, 0));
 }
 
 TEST(Threshold, SplitsAtTheLevelUsingItsLowByte) {
@@ -79,7 +79,7 @@ TEST(Threshold, SplitsAtTheLevelUsingItsLowByte) {
     const Picture pic = Threshold(GreyStrip(), s);
     ASSERT_EQ(1u, FreeImage_GetBPP(pic.get()));
     for (int x = 0; x < 4; ++x)
-      EXPECT_EQ(c.expected[x], PixelAt(pic, x, 0)) << "x " << x;
+      EXPECT_EQ(c.expected[x], ColourAt(pic, x, 0)) << "x " << x;
   }
 }
 
@@ -103,6 +103,6 @@ TEST(Dither, AfterThresholdSeesOnlyBlackAndWhite) {
   s.image_dither_algorithm = 2;  // an ordered dither keeps pure black and white as they are
   const Picture pic = Dither(Threshold(GreyStrip(), s), s);
   ASSERT_EQ(1u, FreeImage_GetBPP(pic.get()));
-  EXPECT_EQ((Rgb{0, 0, 0}), PixelAt(pic, 1, 0));
-  EXPECT_EQ((Rgb{255, 255, 255}), PixelAt(pic, 2, 0));
+  EXPECT_EQ((Rgb{0, 0, 0}), ColourAt(pic, 1, 0));
+  EXPECT_EQ((Rgb{255, 255, 255}), ColourAt(pic, 2, 0));
 }

@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "engine/pipeline.h"
 #include "platform/files.h"
@@ -25,9 +27,28 @@ void RunConverter(const std::string& input, int level, const std::string& temp_p
     RemoveFile(temp_path);
 }
 
+// FreeImage's own Photo CD loader checks nothing: handed any file it reads
+// whatever lies at the Base picture's offset and returns a picture, so junk
+// or a cut-off file would come out as a "converted" TIFF. Only a file that
+// carries the image pac signature and is long enough to hold the Base
+// picture goes to it.
+bool HoldsBasePicture(const std::string& path) {
+  constexpr std::int64_t kSignatureAt = 0x800;
+  constexpr std::int64_t kBaseEnd = 0x30000 + 768 * 512 * 3 / 2;
+  constexpr char kSignature[] = "PCD_IPI";
+  if (FileSize(path) < kBaseEnd)
+    return false;
+  std::ifstream file(path, std::ios::binary);
+  char bytes[sizeof kSignature - 1] = {};
+  file.seekg(kSignatureAt);
+  return file.read(bytes, sizeof bytes) && std::memcmp(bytes, kSignature, sizeof bytes) == 0;
+}
+
 Picture Load(const std::string& input, const std::string& temp_path) {
   if (FileSize(temp_path) > 0)
     return Adopt(FreeImage_Load(FIF_TARGA, temp_path.c_str(), 0));
+  if (!HoldsBasePicture(input))
+    return Picture();
   return Adopt(FreeImage_Load(FIF_PCD, input.c_str(), 0));
 }
 
@@ -55,11 +76,16 @@ int PanoramaLevel(Size size) {
 
 }  // namespace
 
-std::vector<std::string> ConverterArguments(const std::string& converter,
-                                            const std::string& input, int level,
-                                            const std::string& tga) {
-  return {converter, "-quiet",  "-colorspace", "sRGB", "-orient", "TopLeft",
-          "pcd:" + Absolute(input) + "[" + std::to_string(level) + "]", "tga:" + tga};
+std::vector<std::string> ConverterArguments(const std::string& converter, const std::string& input,
+                                            int level, const std::string& tga) {
+  return {converter,
+          "-quiet",
+          "-colorspace",
+          "sRGB",
+          "-orient",
+          "TopLeft",
+          "pcd:" + Absolute(input) + "[" + std::to_string(level) + "]",
+          "tga:" + tga};
 }
 
 Picture DecodePhotoCd(const std::string& input, const std::string& temp_path, EngineEnv& env) {

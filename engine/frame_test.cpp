@@ -65,9 +65,9 @@ TEST(DrawFrame, PaintsABorderInsideThePicture) {
   const Picture pic = Framed({60, 50}, Frame(20, 20, 20, 20));
   EXPECT_EQ((Size{60, 50}), SizeOf(pic));
   for (const auto& [x, y] : {std::pair{0, 0}, {19, 25}, {40, 25}, {30, 19}, {30, 49}, {59, 0}})
-    EXPECT_EQ(kBlack, PixelAt(pic, x, y)) << x << "," << y;
-  EXPECT_EQ(kWhite, PixelAt(pic, 20, 20));
-  EXPECT_EQ(kWhite, PixelAt(pic, 39, 29));
+    EXPECT_EQ(kBlack, ColourAt(pic, x, y)) << x << "," << y;
+  EXPECT_EQ(kWhite, ColourAt(pic, 20, 20));
+  EXPECT_EQ(kWhite, ColourAt(pic, 39, 29));
 }
 
 TEST(DrawFrame, SplitsACornerAlongTheDiagonal) {
@@ -79,41 +79,41 @@ TEST(DrawFrame, SplitsACornerAlongTheDiagonal) {
     for (int j = 0; j < 30; ++j) {
       if (std::abs(i - j) <= 1)
         continue;  // antialiased along the diagonal
-      EXPECT_EQ(i > j ? kRed : kBlue, PixelAt(pic, i, j)) << i << "," << j;
+      EXPECT_EQ(i > j ? kRed : kBlue, ColourAt(pic, i, j)) << i << "," << j;
     }
   }
   // On the diagonal the two colours share each pixel: no white seam.
-  const Rgb seam = PixelAt(pic, 10, 10);
+  const Rgb seam = ColourAt(pic, 10, 10);
   EXPECT_EQ(0, seam.green);
   EXPECT_GE(seam.red + seam.blue, 250);
 }
 
 TEST(DrawFrame, CutsABottomBandDiagonallyAtItsEnds) {
   const Picture band = Framed({100, 80}, Frame(0, 0, 0, 50));
-  EXPECT_EQ(kBlack, PixelAt(band, 0, 30));
-  EXPECT_EQ(kBlack, PixelAt(band, 99, 30));
-  EXPECT_EQ(kWhite, PixelAt(band, 50, 29));
+  EXPECT_EQ(kBlack, ColourAt(band, 0, 30));
+  EXPECT_EQ(kBlack, ColourAt(band, 99, 30));
+  EXPECT_EQ(kWhite, ColourAt(band, 50, 29));
   // With left and right sides as well, the bottom corners are mitred along
   // the line from (0, 80) to (50, 30): at row 75 the left side's colour runs
   // to x = 5, the bottom's beyond; at row 40, to x = 40.
   Settings s = Frame(50, 50, 0, 50);
   s.solid_bottom_color = "FF0000";
   const Picture mitred = Framed({100, 80}, s);
-  EXPECT_EQ(kBlack, PixelAt(mitred, 2, 75));
-  EXPECT_EQ(kRed, PixelAt(mitred, 8, 75));
-  EXPECT_EQ(kBlack, PixelAt(mitred, 37, 40));
-  EXPECT_EQ(kRed, PixelAt(mitred, 43, 40));
-  EXPECT_EQ(kRed, PixelAt(mitred, 92, 75));
-  EXPECT_EQ(kBlack, PixelAt(mitred, 98, 75));
+  EXPECT_EQ(kBlack, ColourAt(mitred, 2, 75));
+  EXPECT_EQ(kRed, ColourAt(mitred, 8, 75));
+  EXPECT_EQ(kBlack, ColourAt(mitred, 37, 40));
+  EXPECT_EQ(kRed, ColourAt(mitred, 43, 40));
+  EXPECT_EQ(kRed, ColourAt(mitred, 92, 75));
+  EXPECT_EQ(kBlack, ColourAt(mitred, 98, 75));
 }
 
 TEST(DrawFrame, BlendsAtTheSharedOpacity) {
   // FreeImage composites alpha 128 as (128 × frame + 127 × picture) >> 8.
-  EXPECT_EQ((Rgb{126, 126, 126}), PixelAt(Framed({40, 40}, Frame(10, 10, 10, 10, 128)), 2, 2));
+  EXPECT_EQ((Rgb{126, 126, 126}), ColourAt(Framed({40, 40}, Frame(10, 10, 10, 10, 128)), 2, 2));
   Settings red = Frame(10, 10, 10, 10, 128);
   red.solid_top_color = "FF0000";
-  EXPECT_EQ((Rgb{254, 126, 126}), PixelAt(Framed({40, 40}, red), 20, 2));
-  EXPECT_EQ(kWhite, PixelAt(Framed({40, 40}, Frame(10, 10, 10, 10, 0)), 2, 2));
+  EXPECT_EQ((Rgb{254, 126, 126}), ColourAt(Framed({40, 40}, red), 20, 2));
+  EXPECT_EQ(kWhite, ColourAt(Framed({40, 40}, Frame(10, 10, 10, 10, 0)), 2, 2));
 }
 
 TEST(DrawFrame, MakesThePictureTwentyFourBitEvenWhenNothingIsDrawn) {

@@ -105,7 +105,7 @@ TEST(Resize, RescalesOnlyWhenTheTargetDiffers) {
   EXPECT_EQ(before, pic.get());
   pic = Resize(std::move(pic), {30, 20}, ResizeTo(10, 5, true));
   EXPECT_EQ((Size{10, 7}), SizeOf(pic));
-  EXPECT_EQ((Rgb{10, 20, 30}), PixelAt(pic, 5, 3));
+  EXPECT_EQ((Rgb{10, 20, 30}), ColourAt(pic, 5, 3));
   EXPECT_FALSE(Resize(Picture(), {30, 20}, ResizeTo(10, 5, true)));
 }
 
@@ -118,9 +118,9 @@ TEST(Rotate, FillsUncoveredCornersWithTheBackColour) {
   const Picture pic = Rotate(FilledPicture(40, 40, {255, 255, 255}), RotateBy(45, 0, "FF0000"));
   const Size size = SizeOf(pic);
   EXPECT_GT(size.width, 40);
-  EXPECT_EQ((Rgb{255, 0, 0}), PixelAt(pic, 0, 0));
-  EXPECT_EQ((Rgb{255, 0, 0}), PixelAt(pic, size.width - 1, size.height - 1));
-  EXPECT_EQ((Rgb{255, 255, 255}), PixelAt(pic, size.width / 2, size.height / 2));
+  EXPECT_EQ((Rgb{255, 0, 0}), ColourAt(pic, 0, 0));
+  EXPECT_EQ((Rgb{255, 0, 0}), ColourAt(pic, size.width - 1, size.height - 1));
+  EXPECT_EQ((Rgb{255, 255, 255}), ColourAt(pic, size.width / 2, size.height / 2));
 }
 
 TEST(Rotate, LeavesAnglesOutsideOneTo359Alone) {
@@ -150,8 +150,8 @@ TEST(Flip, BothWaysTurnsThePictureHalfRound) {
   const Picture after = Flip(Clone(before), s);
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 3; ++x)
-      EXPECT_EQ(PixelAt(before, 2 - x, 1 - y), PixelAt(after, x, y));
+      EXPECT_EQ(ColourAt(before, 2 - x, 1 - y), ColourAt(after, x, y));
   s.do_image_flip_vertical = 0;
   const Picture mirrored = Flip(Clone(before), s);
-  EXPECT_EQ(PixelAt(before, 2, 0), PixelAt(mirrored, 0, 0));
+  EXPECT_EQ(ColourAt(before, 2, 0), ColourAt(mirrored, 0, 0));
 }

@@ -48,10 +48,15 @@ class JobList {
 
   /// False when the path is already listed.
   bool Add(std::string path, std::string subfolder);
+
   bool Contains(const std::string& path) const { return paths_.count(path) != 0; }
+
   void Clear();
+
   std::size_t size() const { return entries_.size(); }
+
   bool empty() const { return entries_.empty(); }
+
   const std::vector<Entry>& entries() const { return entries_; }
 
  private:
@@ -80,6 +85,7 @@ class ProgressBlock {
   Snapshot Read() const;
 
   void Stop() { running_.store(false); }
+
   bool running() const { return running_.load(); }
 
  private:

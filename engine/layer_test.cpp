@@ -98,7 +98,7 @@ TEST(BlendTile, GivesThePixelsOfFadingAndCompositing) {
     BlendTile(blended.get(), tile.get(), 9, 5, opacity);
     for (int y = 0; y < 30; ++y)
       for (int x = 0; x < 40; ++x)
-        ASSERT_EQ(PixelAt(expected, x, y), PixelAt(blended, x, y)) << x << "," << y;
+        ASSERT_EQ(ColourAt(expected, x, y), ColourAt(blended, x, y)) << x << "," << y;
   }
 }
 
@@ -108,8 +108,8 @@ TEST(CompositeOver, RefusesALayerThatSticksOut) {
   EXPECT_FALSE(CompositeOver(pic.get(), layer.get(), -1, 0));
   EXPECT_FALSE(CompositeOver(pic.get(), layer.get(), 16, 0));
   EXPECT_FALSE(CompositeOver(pic.get(), layer.get(), 0, 6));
-  EXPECT_EQ((Rgb{1, 2, 3}), PixelAt(pic, 19, 9));
+  EXPECT_EQ((Rgb{1, 2, 3}), ColourAt(pic, 19, 9));
   EXPECT_TRUE(CompositeOver(pic.get(), layer.get(), 15, 5));
-  EXPECT_EQ((Rgb{200, 0, 0}), PixelAt(pic, 19, 9));
-  EXPECT_EQ((Rgb{1, 2, 3}), PixelAt(pic, 14, 9));
+  EXPECT_EQ((Rgb{200, 0, 0}), ColourAt(pic, 19, 9));
+  EXPECT_EQ((Rgb{1, 2, 3}), ColourAt(pic, 14, 9));
 }

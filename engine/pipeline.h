@@ -16,16 +16,15 @@ class WatermarkFont;
 struct EngineEnv {
   ProcessRunner* runner = nullptr;
   Clock* clock = nullptr;
-  std::string converter;    // argv[0] of the external Photo CD converter
-  std::string temp_folder;  // the run's private folder, ending in '/'
+  std::string converter;                        // argv[0] of the external Photo CD converter
+  std::string temp_folder;                      // the run's private folder, ending in '/'
   std::function<void(std::string_view)> print;  // debug lines of a console job
   const WatermarkFont* font = nullptr;          // loaded by the starter for text watermarks
 };
 
 /// The converter's argument vector for one level of `input` into `tga`.
-std::vector<std::string> ConverterArguments(const std::string& converter,
-                                            const std::string& input, int level,
-                                            const std::string& tga);
+std::vector<std::string> ConverterArguments(const std::string& converter, const std::string& input,
+                                            int level, const std::string& tga);
 
 /// Decodes a Photo CD file: asks the converter for level 6 down to 0 until a
 /// run succeeds and leaves a picture at `temp_path`, falls back to
@@ -38,6 +37,7 @@ struct Resolution {
   unsigned x = 0;
   unsigned y = 0;
 };
+
 Resolution ReadResolution(FIBITMAP* dib);
 
 /// Converts job.current_input_path into the output file, with every edit.
@@ -51,5 +51,5 @@ void RunWorker(JobState& job, const JobList& list, const Settings& s, ProgressBl
 
 /// Resets the progress block, runs the worker on its own thread and waits
 /// for it. Returns the number of files converted.
-int RunWorkerAndWait(JobState& job, const JobList& list, const Settings& s,
-                     ProgressBlock& progress, EngineEnv& env);
+int RunWorkerAndWait(JobState& job, const JobList& list, const Settings& s, ProgressBlock& progress,
+                     EngineEnv& env);

@@ -31,7 +31,7 @@ std::pair<int, int> InkColumns(const Picture& layer, Rgb ink, int top, int botto
   int first = -1, last = -1;
   for (int x = 0; x < static_cast<int>(FreeImage_GetWidth(layer.get())); ++x)
     for (int y = top; y < bottom; ++y)
-      if (PixelAt(layer, x, y) == ink) {
+      if (ColourAt(layer, x, y) == ink) {
         if (first < 0)
           first = x;
         last = x;
@@ -118,8 +118,8 @@ TEST(TextLayer, TwoDimensionalTextWritesOnlyTextOrBackground) {
   int text_pixels = 0;
   for (int y = 0; y < size.height; ++y) {
     for (int x = 0; x < size.width; ++x) {
-      const bool text = PixelAt(layer, x, y) == Rgb{255, 255, 0} && AlphaAt(layer, x, y) == 200;
-      const bool back = PixelAt(layer, x, y) == Rgb{0, 0, 128} && AlphaAt(layer, x, y) == 60;
+      const bool text = ColourAt(layer, x, y) == Rgb{255, 255, 0} && AlphaAt(layer, x, y) == 200;
+      const bool back = ColourAt(layer, x, y) == Rgb{0, 0, 128} && AlphaAt(layer, x, y) == 60;
       ASSERT_TRUE(text || back) << x << "," << y;
       text_pixels += text;
       // Nothing is drawn in the padding.
@@ -144,13 +144,13 @@ TEST(TextLayer, VectorTextIsSmoothedAndBlendsTheOpacities) {
     for (int x = 0; x < SizeOf(layer).width; ++x) {
       const int alpha = AlphaAt(layer, x, y);
       ASSERT_GE(alpha, 100);
-      full |= alpha == 255 && PixelAt(layer, x, y) == Rgb{255, 255, 255};
+      full |= alpha == 255 && ColourAt(layer, x, y) == Rgb{255, 255, 255};
       partial |= alpha > 101 && alpha < 254;
     }
   }
   EXPECT_TRUE(full);
   EXPECT_TRUE(partial);
-  EXPECT_EQ((Rgb{0, 0, 0}), PixelAt(layer, 0, 0));
+  EXPECT_EQ((Rgb{0, 0, 0}), ColourAt(layer, 0, 0));
 }
 
 TEST(TextLayer, CentresEachLineOfSeveral) {
@@ -185,7 +185,7 @@ TEST(TextLayer, UnderlineDrawsALineUnderTheText) {
     int ink = 0;
     for (int y = 0; y < SizeOf(layer).height; ++y)
       for (int x = 0; x < SizeOf(layer).width; ++x)
-        ink += PixelAt(layer, x, y) == Rgb{255, 255, 255};
+        ink += ColourAt(layer, x, y) == Rgb{255, 255, 255};
     return ink;
   };
   EXPECT_GT(count(underlined), count(plain) + SizeOf(plain).width / 2);

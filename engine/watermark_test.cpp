@@ -54,7 +54,7 @@ PixelRect Changed(const Picture& pic, Rgb background) {
   int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
   for (int y = 0; y < SizeOf(pic).height; ++y)
     for (int x = 0; x < SizeOf(pic).width; ++x)
-      if (PixelAt(pic, x, y) != background) {
+      if (ColourAt(pic, x, y) != background) {
         left = std::min(left, x), top = std::min(top, y);
         right = std::max(right, x), bottom = std::max(bottom, y);
       }
@@ -81,7 +81,7 @@ TEST_F(ImageWatermark, LayerScalesAlphaAndTurnsGrey) {
   s.image_opacity = 128;
   const Picture layer = ImageLayer(LoadWatermarkPicture(s.image), s);
   ASSERT_EQ(32u, FreeImage_GetBPP(layer.get()));
-  EXPECT_EQ((Rgb{76, 76, 76}), PixelAt(layer, 1, 1));  // 77 x 255 / 256
+  EXPECT_EQ((Rgb{76, 76, 76}), ColourAt(layer, 1, 1));  // 77 x 255 / 256
   EXPECT_EQ(128, AlphaAt(layer, 1, 1));
   // A picture's own alpha is scaled too.
   Picture translucent = FilledPicture(2, 2, kRed, 32);
@@ -94,8 +94,8 @@ TEST_F(ImageWatermark, LayerScalesAlphaAndTurnsGrey) {
 TEST_F(ImageWatermark, IsCroppedToThePicture) {
   const Picture pic = Draw(FilledPicture(40, 30, kWhite), WithPicture(60, 50, kRed));
   EXPECT_EQ((Size{40, 30}), SizeOf(pic));
-  EXPECT_EQ(kRedOverWhite, PixelAt(pic, 0, 0));
-  EXPECT_EQ(kRedOverWhite, PixelAt(pic, 39, 29));
+  EXPECT_EQ(kRedOverWhite, ColourAt(pic, 0, 0));
+  EXPECT_EQ(kRedOverWhite, ColourAt(pic, 39, 29));
 }
 
 TEST_F(ImageWatermark, SitsAtItsPositionInsideTheFrame) {

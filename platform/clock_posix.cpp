@@ -9,9 +9,13 @@ std::int64_t SystemClock::MonotonicMs() {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::int64_t SystemClock::Now() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t SystemClock::Now() {
+  return static_cast<std::int64_t>(std::time(nullptr));
+}
 
-void SystemClock::SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SystemClock::SleepMs(int ms) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 LocalTime ToLocalTime(std::int64_t seconds) {
   const std::time_t t = static_cast<std::time_t>(seconds);

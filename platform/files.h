@@ -41,6 +41,7 @@ class ScopedTempDir {
   ScopedTempDir& operator=(ScopedTempDir&& other) noexcept;
 
   bool ok() const { return !path_.empty(); }
+
   /// The folder with a trailing '/', or "" when it could not be made.
   const std::string& path() const { return path_; }
 

@@ -12,7 +12,8 @@
 #include "platform/files.h"
 
 std::int64_t FileSize(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
+
   if (path.empty() || stat(path.c_str(), &st) != 0)
     return -1;
   if (S_ISDIR(st.st_mode))
@@ -20,7 +21,9 @@ std::int64_t FileSize(const std::string& path) {
   return static_cast<std::int64_t>(st.st_size);
 }
 
-bool IsFolder(const std::string& path) { return FileSize(path) == -2; }
+bool IsFolder(const std::string& path) {
+  return FileSize(path) == -2;
+}
 
 bool MakeFolder(const std::string& path) {
   if (mkdir(path.c_str(), 0777) == 0)
@@ -35,7 +38,8 @@ bool RemoveFile(const std::string& path) {
 }
 
 std::optional<std::int64_t> ModificationTime(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
+
   if (stat(path.c_str(), &st) != 0)
     return std::nullopt;
   return static_cast<std::int64_t>(st.st_mtim.tv_sec);
@@ -82,7 +86,9 @@ ScopedTempDir::ScopedTempDir() {
     path_ = pattern + "/";
 }
 
-ScopedTempDir::~ScopedTempDir() { Remove(); }
+ScopedTempDir::~ScopedTempDir() {
+  Remove();
+}
 
 ScopedTempDir::ScopedTempDir(ScopedTempDir&& other) noexcept : path_(std::move(other.path_)) {
   other.path_.clear();

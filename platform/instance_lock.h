@@ -14,6 +14,7 @@ class InstanceLock {
 
   /// False when another process holds the lock (or it could not be made).
   bool held() const { return fd_ >= 0; }
+
   const std::string& path() const { return path_; }
 
  private:

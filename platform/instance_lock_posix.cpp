@@ -10,11 +10,15 @@ std::string InstanceLockPath(const std::string& title) {
   std::string name;
   for (char c : title)
     name += c == ' ' || c == '/' ? '-' : c;
-  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
-    return std::string(runtime) + "/" + name + ".lock";
+  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+    std::string folder = runtime;
+    if (folder.back() != '/')
+      folder += '/';
+    return folder + name + ".lock";
+  }
   const char* tmp = std::getenv("TMPDIR");
-  return std::string(tmp && *tmp ? tmp : "/tmp") + "/" + name + "-" + std::to_string(getuid()) +
-         ".lock";
+  return std::string(tmp && *tmp ? tmp : "/tmp") + "/" + name + "-" + std::to_string(getuid())
+         + ".lock";
 }
 
 InstanceLock::InstanceLock(const std::string& title) : path_(InstanceLockPath(title)) {

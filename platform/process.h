@@ -7,6 +7,7 @@ struct ProcessResult {
   bool started = false;
   int exit_code = -1;  // when it exited on its own
   int signal = 0;      // when a signal ended it
+
   bool Succeeded() const { return started && signal == 0 && exit_code == 0; }
 };
 

@@ -77,7 +77,7 @@ bool IsExecutable(const std::string& name) {
   if (name.empty())
     return false;
   const auto executable_file = [](const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
   };
   if (name.find('/') != std::string::npos)

@@ -3,8 +3,11 @@
 #include <string>
 #include <string_view>
 
-// Case changes for the whole Unicode range on UTF-8 text (the C library's
-// wide-character rules under a UTF-8 locale); bytes that are not valid UTF-8
-// pass through unchanged.
-std::string ToUpper(std::string_view text);
-std::string ToLower(std::string_view text);
+// Case changes for all of Unicode on UTF-8 text, through the C library's
+// wide-character tables of a UTF-8 locale. The locale is private to these
+// functions, so they are safe from any thread whatever the process locale is.
+// Bytes that are not valid UTF-8 are copied unchanged.
+
+std::string ToUpper(std::string_view utf8);
+
+std::string ToLower(std::string_view utf8);

@@ -6,6 +6,8 @@
 #include <string>
 #include <type_traits>
 
+#include "settings/number_text.h"
+
 namespace {
 
 bool StartsWithNoCase(std::string_view text, std::string_view word) {
@@ -44,12 +46,7 @@ void Store(Settings& s, const Field& field, T value) {
 }  // namespace
 
 std::int32_t ReadOptionInteger(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-    ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-    negative = text[i++] == '-';
+  auto [i, negative] = SkipBlanksAndSign(text);
   int base = 10;
   if (i < text.size() && text[i] == '$') {
     base = 16;
@@ -67,12 +64,8 @@ std::int32_t ReadOptionInteger(std::string_view text) {
 }
 
 float ReadOptionDecimal(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-    ++i;
-  float sign = 1.0f;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-    sign = text[i++] == '-' ? -1.0f : 1.0f;
+  auto [i, negative] = SkipBlanksAndSign(text);
+  const float sign = negative ? -1.0f : 1.0f;
   const std::string_view rest = text.substr(i);
   if (StartsWithNoCase(rest, "infinity"))
     return sign * std::numeric_limits<float>::infinity();
@@ -119,8 +112,7 @@ void ApplyOption(Settings& s, const SettingRow& row, std::string_view value) {
     case OptionKind::kText:
       std::visit(
           [&](auto member) {
-            if constexpr (std::is_same_v<std::remove_reference_t<decltype(s.*member)>,
-                                         std::string>)
+            if constexpr (std::is_same_v<std::remove_reference_t<decltype(s.*member)>, std::string>)
               s.*member = std::string(value);
           },
           row.field);

@@ -1,17 +1,17 @@
 #include "settings/option_value.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 TEST(OptionValue, IntegersReadAsFarAsTheyGo) {
   struct Case {
     const char* text;
     std::int32_t value;
   };
-  const Case cases[] = {{"50%", 50}, {"abc", 0},    {"-40", -40},    {" \t+7", 7},
-                        {"$1F", 31}, {"%101", 5},   {"", 0},         {"-$10", -16},
-                        {"12abc", 12}, {"4294967297", 1}};
+
+  const Case cases[] = {{"50%", 50}, {"abc", 0}, {"-40", -40},  {" \t+7", 7},  {"$1F", 31},
+                        {"%101", 5}, {"", 0},    {"-$10", -16}, {"12abc", 12}, {"4294967297", 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(c.value, ReadOptionInteger(c.text));

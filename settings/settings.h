@@ -140,10 +140,16 @@ struct Settings {
 // Codes of the enumerated settings that the engine branches on.
 namespace codes {
 enum Rotation : std::int8_t { kSimpleRotation = 0, kAdvancedRotation = 1 };
+
 enum Unit : std::int8_t { kPixels = 0, kPercent = 1 };
+
 enum ResizeType : std::int8_t { kAllImages = 0, kLargeImages = 1 };
+
 enum Frame : std::int8_t { kNoFrame = 0, kSolidFrame = 1 };
+
 enum Watermark : std::int8_t { kNoWatermark = 0, kTextWatermark = 1, kImageWatermark = 2 };
+
 enum Timestamp : std::int8_t { kCurrentTime = 0, kOriginalTime = 1, kCustomTime = 2 };
+
 enum TiffColorMode : std::int32_t { kRgb = 0, kCmyk = 1, kLab = 2 };
 }  // namespace codes

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <type_traits>
 
+#include "settings/number_text.h"
 #include "settings/value_names.h"
 
 namespace {
@@ -27,7 +28,7 @@ class Table {
   }
 
   // The nine-way BPP family, one row per format.
-  void Bpp(std::string_view format, std::string_view key, std::int32_t S::* field,
+  void Bpp(std::string_view format, std::string_view key, std::int32_t S::*field,
            std::string_view option) {
     Add(key, Kind::kInt, field, "0").Format(format).Opt(option, O::kInteger);
   }
@@ -208,13 +209,15 @@ std::vector<SettingRow> BuildRows() {
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) ==
-                  std::toupper(static_cast<unsigned char>(y));
+           return std::toupper(static_cast<unsigned char>(x))
+                  == std::toupper(static_cast<unsigned char>(y));
          });
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const auto blank = [](char c) {
+    return c == ' ' || c == '\t';
+  };
   while (!text.empty() && blank(text.front()))
     text.remove_prefix(1);
   while (!text.empty() && blank(text.back()))
@@ -223,12 +226,8 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 float ReadConfigFloat(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-    ++i;
-  std::string number;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-    number += text[i++];
+  auto [i, negative] = SkipBlanksAndSign(text);
+  std::string number = negative ? "-" : "";
   while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
     number += text[i++];
   if (i < text.size() && text[i] == '.') {
@@ -266,12 +265,7 @@ const SettingRow* FindOption(std::string_view upper_name, bool in_profile) {
 }
 
 std::int64_t ReadConfigNumber(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-    ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-    negative = text[i++] == '-';
+  auto [i, negative] = SkipBlanksAndSign(text);
   std::uint64_t value = 0;
   for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
     value = value * 10 + static_cast<unsigned>(text[i] - '0');  // wraps like the 32-bit store

@@ -39,7 +39,7 @@ using Field = std::variant<std::int8_t Settings::*, std::int32_t Settings::*,
 
 /// A setting that an option also changes, with the value it sets.
 struct SideEffect {
-  std::int8_t Settings::* field = nullptr;
+  std::int8_t Settings::*field = nullptr;
   std::int8_t value = 1;
 };
 
@@ -56,29 +56,58 @@ struct SettingRow {
   std::string_view key;    // configuration key
   Kind kind;
   Field field;
-  std::string_view reset_default;   // as the configuration file writes it, or a {token}
-  std::string_view absent_default;  // when the file lacks the key
-  std::string_view format = {};     // "" for every format, else the extension it belongs to
-  std::span<const ValueName> names = {};         // code <-> name, debug lines, labels
+  std::string_view reset_default;         // as the configuration file writes it, or a {token}
+  std::string_view absent_default;        // when the file lacks the key
+  std::string_view format = {};           // "" for every format, else the extension it belongs to
+  std::span<const ValueName> names = {};  // code <-> name, debug lines, labels
   std::span<const ValueName> decode_names = {};  // name -> code when it differs (compressions)
   std::string_view option = {};                  // "--WIDTH"; "" when no option sets it
   OptionKind option_kind = OptionKind::kNone;
-  std::int8_t flag_value = 1;                    // what a flag option stores
-  SideEffect side_effect = {};                   // the switch an option also turns on
-  std::string_view profile_key = {};             // when the profile key differs from option
+  std::int8_t flag_value = 1;         // what a flag option stores
+  SideEffect side_effect = {};        // the switch an option also turns on
+  std::string_view profile_key = {};  // when the profile key differs from option
 
   // Chained setters keep the table one line per setting.
-  SettingRow& Absent(std::string_view text) { absent_default = text; return *this; }
-  SettingRow& Format(std::string_view ext) { format = ext; return *this; }
-  SettingRow& Names(std::span<const ValueName> list) { names = list; return *this; }
-  SettingRow& Decode(std::span<const ValueName> list) { decode_names = list; return *this; }
-  SettingRow& Opt(std::string_view name, OptionKind how) { option = name; option_kind = how; return *this; }
-  SettingRow& Sets(std::int8_t value) { flag_value = value; return *this; }
-  SettingRow& Turns(std::int8_t Settings::* switch_field, std::int8_t value = 1) {
+  SettingRow& Absent(std::string_view text) {
+    absent_default = text;
+    return *this;
+  }
+
+  SettingRow& Format(std::string_view ext) {
+    format = ext;
+    return *this;
+  }
+
+  SettingRow& Names(std::span<const ValueName> list) {
+    names = list;
+    return *this;
+  }
+
+  SettingRow& Decode(std::span<const ValueName> list) {
+    decode_names = list;
+    return *this;
+  }
+
+  SettingRow& Opt(std::string_view name, OptionKind how) {
+    option = name;
+    option_kind = how;
+    return *this;
+  }
+
+  SettingRow& Sets(std::int8_t value) {
+    flag_value = value;
+    return *this;
+  }
+
+  SettingRow& Turns(std::int8_t Settings::*switch_field, std::int8_t value = 1) {
     side_effect = {switch_field, value};
     return *this;
   }
-  SettingRow& InProfileAs(std::string_view key) { profile_key = key; return *this; }
+
+  SettingRow& InProfileAs(std::string_view key) {
+    profile_key = key;
+    return *this;
+  }
 };
 
 /// Every setting, in the order the configuration file writes them.

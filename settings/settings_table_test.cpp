@@ -1,8 +1,8 @@
 #include "settings/settings_table.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
+
+#include <gtest/gtest.h>
 
 #include "settings/value_names.h"
 
@@ -94,9 +94,10 @@ TEST(ValueNames, TranslateBothWays) {
     const char* text;
     int code;
   };
+
   const Case cases[] = {
-      {names::kCompression, "lzw", 6},       {names::kCompression, " LzW ", 6},
-      {names::kCompression, "ZIP", 1},       {names::kResizeAlgorithm, "nonsense", 0},
+      {names::kCompression, "lzw", 6},         {names::kCompression, " LzW ", 6},
+      {names::kCompression, "ZIP", 1},         {names::kResizeAlgorithm, "nonsense", 0},
       {names::kResizeAlgorithm, "bicubic", 3}, {names::kPosition, "BottomRight", 8},
   };
   for (const Case& c : cases) {

@@ -22,7 +22,7 @@ void SetPixel(const Picture& pic, int x, int y, Rgb colour) {
   FreeImage_SetPixelColor(pic.get(), x, Row(pic, y), &quad);
 }
 
-Rgb PixelAt(const Picture& pic, int x, int y) {
+Rgb ColourAt(const Picture& pic, int x, int y) {
   RGBQUAD quad = {};
   if (FreeImage_GetBPP(pic.get()) <= 8) {
     BYTE index = 0;

@@ -14,7 +14,7 @@ void SetPixel(const Picture& pic, int x, int y, Rgb colour);
 
 /// The colour of one pixel at any bit depth FreeImage reads pixels of
 /// (palette pictures through their palette).
-Rgb PixelAt(const Picture& pic, int x, int y);
+Rgb ColourAt(const Picture& pic, int x, int y);
 
 /// The alpha of one pixel of a 32-bit picture.
 int AlphaAt(const Picture& pic, int x, int y);
