@@ -63,6 +63,7 @@ constexpr std::array<Placeholder, 19> kPlaceholders = {{
     {"%rnd%",         [](const PlaceholderValues& v) { return FiveDigits(v.random_number); }},
     {"%n%",           [](const PlaceholderValues& v) { return FiveDigits(v.file_counter); }},
 }};
+
 // clang-format on
 
 // Placeholders are ASCII, so an ASCII fold finds them in any UTF-8 text.
@@ -71,8 +72,9 @@ std::size_t FindNoCase(const std::string& text, std::string_view word, std::size
     return std::string::npos;
   for (std::size_t i = from; i + word.size() <= text.size(); ++i) {
     std::size_t k = 0;
-    while (k < word.size() && std::tolower(static_cast<unsigned char>(text[i + k])) ==
-                                  std::tolower(static_cast<unsigned char>(word[k])))
+    while (k < word.size()
+           && std::tolower(static_cast<unsigned char>(text[i + k]))
+                  == std::tolower(static_cast<unsigned char>(word[k])))
       ++k;
     if (k == word.size())
       return i;
@@ -83,7 +85,9 @@ std::size_t FindNoCase(const std::string& text, std::string_view word, std::size
 }  // namespace
 
 std::string NameWithoutExtension(std::string_view path) {
-  const std::size_t slash = path.find_last_of("/\\");
+  // Only '/' separates folders here; a backslash is an ordinary character of
+  // a Linux file name.
+  const std::size_t slash = path.rfind('/');
   std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
   const std::size_t dot = name.rfind('.');
   return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
@@ -92,7 +96,7 @@ std::string NameWithoutExtension(std::string_view path) {
 std::string ReplacePlaceholder(std::string text, std::string_view placeholder,
                                const PlaceholderValues& values) {
   for (const Placeholder& p : kPlaceholders) {
-    if (p.name.size() != placeholder.size() || FindNoCase(std::string(p.name), placeholder, 0))
+    if (p.name.size() != placeholder.size() || FindNoCase(std::string(p.name), placeholder, 0) != 0)
       continue;
     std::size_t at = FindNoCase(text, p.name, 0);
     if (at == std::string::npos)

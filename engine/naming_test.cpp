@@ -1,8 +1,8 @@
 #include "engine/naming.h"
 
-#include <gtest/gtest.h>
-
 #include <ctime>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -36,6 +36,7 @@ TEST(ExpandMask, FillsEveryPlaceholderInItsOrder) {
     const char* mask;
     const char* expected;
   };
+
   const Case cases[] = {
       {"%filename%.%ext%", "IMG0001.tiff"},
       {"", "IMG0001.tiff"},
@@ -58,6 +59,8 @@ TEST(ExpandMask, FillsEveryPlaceholderInItsOrder) {
 TEST(ExpandMask, InsertedTextMeetsTheLaterPlaceholders) {
   EXPECT_EQ("a00001.tiff", ExpandMask("%filename%.%ext%", Values("/x/a%n%.pcd")));
   EXPECT_EQ("roll.1.tiff", ExpandMask("", Values("/x/roll.1.pcd")));
+  // A backslash belongs to the Linux file name, it is no folder separator.
+  EXPECT_EQ("a\\b.tiff", ExpandMask("", Values("/x/a\\b.pcd")));
 }
 
 TEST(ExpandMask, FiveDigitFieldsPadAndCut) {
@@ -76,4 +79,11 @@ TEST(ExpandMask, CaseChangesCoverUnicode) {
 TEST(OutputPath, AddsTheSubfolderOnlyWhenKept) {
   EXPECT_EQ("/out/sub/IMG0001.tiff", OutputPath("/out/", "sub/", true, "", Values()));
   EXPECT_EQ("/out/IMG0001.tiff", OutputPath("/out/", "sub/", false, "", Values()));
+}
+
+TEST(ReplacePlaceholder, MatchesAnyCaseAndKeepsOtherText) {
+  EXPECT_EQ("IMG0001 and IMG0001",
+            ReplacePlaceholder("%FileName% and %FILENAME%", "%filename%", Values()));
+  EXPECT_EQ("%ext% 00042", ReplacePlaceholder("%ext% %RND%", "%rnd%", Values()));
+  EXPECT_EQ("%nope%", ReplacePlaceholder("%nope%", "%nope%", Values()));
 }

@@ -2,6 +2,7 @@
 #include <thread>
 
 #include "engine/pipeline.h"
+#include "engine/signature.h"
 #include "platform/files.h"
 
 namespace {
@@ -49,8 +50,10 @@ void RunWorker(JobState& job, const JobList& list, const Settings& s, ProgressBl
     progress.Publish(++index, entry.path, previous_duration);
     if (s.keep_subfolders && !IsFolder(job.output_folder + job.current_subfolder))
       MakeSubfolders(job.output_folder, job.current_subfolder);
-    if (debug)
+    if (debug) {
       env.print("Processing: " + entry.path);
+      env.print("File Format: " + SignatureName(entry.path));
+    }
     const std::int64_t t0 = env.clock->MonotonicMs();
     if (!ConvertOneFile(job, s, env)) {
       if (debug)
@@ -69,8 +72,8 @@ void RunWorker(JobState& job, const JobList& list, const Settings& s, ProgressBl
   progress.AddResults(converted);
 }
 
-int RunWorkerAndWait(JobState& job, const JobList& list, const Settings& s,
-                     ProgressBlock& progress, EngineEnv& env) {
+int RunWorkerAndWait(JobState& job, const JobList& list, const Settings& s, ProgressBlock& progress,
+                     EngineEnv& env) {
   progress.Reset();
   std::thread worker([&] { RunWorker(job, list, s, progress, env); });
   worker.join();

@@ -24,6 +24,9 @@ bool SetModificationTime(const std::string& path, std::int64_t seconds);
 /// The folder of the running executable, with a trailing '/'.
 std::string ProgramFolder();
 
+/// The file name of the running executable, without its folder ("marlenta").
+std::string ProgramFileName();
+
 /// The per-user data folder with a trailing '/': $XDG_CONFIG_HOME or
 /// ~/.config, then Quillorb/marlenta/, created level by level; when neither
 /// variable is set, the current folder ("").

@@ -63,6 +63,15 @@ std::string ProgramFolder() {
   return path.substr(0, path.rfind('/') + 1);
 }
 
+std::string ProgramFileName() {
+  char buffer[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n <= 0)
+    return "marlenta";
+  const std::string path(buffer, static_cast<std::size_t>(n));
+  return path.substr(path.rfind('/') + 1);
+}
+
 std::string DataFolder() {
   std::string base;
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
