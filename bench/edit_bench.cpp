@@ -73,10 +73,12 @@ int main() {
   struct FrameCase {
     int side, opacity;
   };
+
   for (const FrameCase c : {FrameCase{20, 255}, {100, 255}, {100, 128}, {400, 128}}) {
     const Settings s = Framed(c.side, c.opacity);
-    const double ms =
-        MedianMs(pic, [&](Picture p) { return DrawFrame(std::move(p), {kWidth, kHeight}, s); });
+    const double ms = MedianMs(pic, [&](Picture p) {
+      return DrawFrame(std::move(p), {kWidth, kHeight}, s);
+    });
     char what[64];
     std::snprintf(what, sizeof what, "frame %d px, opacity %d", c.side, c.opacity);
     std::printf("%-40s %8.1f ms  (%.0f%% of the save)\n", what, ms, 100 * ms / save);
