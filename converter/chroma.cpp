@@ -61,6 +61,20 @@ void ReadTileChroma(std::span<const std::uint8_t> file, int level, std::vector<s
   }
 }
 
+YccPlanes ReadTile(std::span<const std::uint8_t> file, int level) {
+  YccPlanes planes;
+  planes.size = StoredSize(level);
+  const std::size_t width = static_cast<std::size_t>(planes.size.width);
+  planes.luma.resize(width * planes.size.height);
+  ReadTileChroma(file, level, &planes.c1, &planes.c2);
+  const std::uint8_t* src = file.data() + kTileOffset[level];
+  for (int y = 0; y + 1 < planes.size.height; y += 2) {
+    std::memcpy(planes.luma.data() + y * width, src, 2 * width);
+    src += 3 * width;  // two luma rows, then half a row of each chroma plane
+  }
+  return planes;
+}
+
 void RestoreClippedChroma(std::span<std::uint8_t> decoded, std::span<const std::uint8_t> predicted,
                           std::uint8_t floor) {
   for (std::size_t i = 0; i < decoded.size(); ++i)

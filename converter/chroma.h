@@ -25,6 +25,11 @@ void UpsampleRow(std::span<const std::uint8_t> plane, Size size, int row, std::u
 void ReadTileChroma(std::span<const std::uint8_t> file, int level, std::vector<std::uint8_t>* c1,
                     std::vector<std::uint8_t>* c2);
 
+/// Level `level` (0 to 3) read straight from its uncompressed tile: the
+/// stored bytes, chroma zero points included. The file must be at least
+/// kBaseEnd bytes long.
+YccPlanes ReadTile(std::span<const std::uint8_t> file, int level);
+
 /// libavcodec hands chroma back shifted towards 128 and clipped at 0, which
 /// loses every stored C1 below `floor` (28) and C2 below 9; real pictures have
 /// them in saturated yellows and cyans. Adds `floor` back to `decoded`, and

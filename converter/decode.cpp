@@ -64,6 +64,11 @@ std::optional<BgrImage> DecodePhotoCd(std::span<const std::uint8_t> file, int le
     return std::nullopt;
   }
   const ImagePacInfo info = *ReadImagePacInfo(file, file.size());
+  // Base and the thumbnails are stored uncompressed: reading them directly
+  // gives the same bytes and spares loading libavcodec, which takes longer
+  // than the whole decode of such a level.
+  if (level <= 3)
+    return TurnCounterClockwise(PhotoYccToBgr(ReadTile(file, level)), info.quarter_turns);
   std::optional<YccPlanes> planes = DecodeWithAvcodec(file, level, err);
   if (!planes)
     return std::nullopt;
