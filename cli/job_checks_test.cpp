@@ -54,11 +54,7 @@ TEST(NormaliseFolder, MakesFoldersAbsoluteFromTheCurrentOne) {
 }
 
 Settings Defaults() {
-  Settings s{};
-  ResetContext context;
-  context.keep_proportions = true;
-  ResetSettings(s, context);
-  return s;
+  return DefaultSettings({.keep_proportions = true});
 }
 
 TEST(CheckFormats, EveryFormatRowPrintsAndChecksItsOwnSettings) {

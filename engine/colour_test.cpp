@@ -7,12 +7,6 @@
 
 namespace {
 
-Settings Defaults() {
-  Settings s;
-  ResetSettings(s, ResetContext{});
-  return s;
-}
-
 // A 4 × 1 strip: the grey levels 0, 127, 128 and 255.
 Picture GreyStrip() {
   Picture pic = FilledPicture(4, 1, {});
@@ -25,7 +19,7 @@ Picture GreyStrip() {
 }  // namespace
 
 TEST(AdjustColours, NeutralValuesLeaveThePictureAndInvertMakesTheNegative) {
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_image_color_correction = 1;
   Picture pic = AdjustColours(FilledPicture(2, 2, {10, 100, 250}), s);
   EXPECT_EQ((Rgb{10, 100, 250}), ColourAt(pic, 1, 1));
@@ -35,7 +29,7 @@ TEST(AdjustColours, NeutralValuesLeaveThePictureAndInvertMakesTheNegative) {
 }
 
 TEST(AdjustColours, ExpandsOneBitPicturesAndPassesSixteenBitOnes) {
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_image_color_correction = 1;
   s.image_invert = 1;
   Picture mono = Adopt(FreeImage_Allocate(8, 2, 1));
@@ -50,7 +44,7 @@ TEST(AdjustColours, ExpandsOneBitPicturesAndPassesSixteenBitOnes) {
 }
 
 TEST(Greyscale, GivesAnEightBitGreyPicture) {
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_image_greyscale = 1;
   const Picture pic = Greyscale(FilledPicture(2, 2, {200, 200, 200}), s);
   EXPECT_EQ(8u, FreeImage_GetBPP(pic.get()));
@@ -73,7 +67,7 @@ TEST(Threshold, SplitsAtTheLevelUsingItsLowByte) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.threshold);
-    Settings s = Defaults();
+    Settings s = DefaultSettings();
     s.do_image_threshold = 1;
     s.image_threshold = c.threshold;
     const Picture pic = Threshold(GreyStrip(), s);
@@ -90,14 +84,14 @@ TEST(Dither, MapsEveryAlgorithmAndGivesOneBit) {
   for (int code = 0; code < 7; ++code)
     EXPECT_EQ(expected[code], DitherAlgorithm(code));
   EXPECT_EQ(FID_FS, DitherAlgorithm(7));
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_image_dither = 1;
   s.image_dither_algorithm = 2;
   EXPECT_EQ(1u, FreeImage_GetBPP(Dither(FilledPicture(16, 16, {90, 90, 90}), s).get()));
 }
 
 TEST(Dither, AfterThresholdSeesOnlyBlackAndWhite) {
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_image_threshold = s.do_image_dither = 1;
   s.image_threshold = 128;
   s.image_dither_algorithm = 2;  // an ordered dither keeps pure black and white as they are

@@ -21,8 +21,7 @@ TEST(EditChain, RotatesResizesFramesAndNamesByTheEditedSize) {
   env.converter = "fake";
   env.temp_folder = temp.path();
 
-  Settings s;
-  ResetSettings(s, ResetContext{});
+  Settings s = DefaultSettings();
   s.do_image_rotation = 1;
   s.transform_image_rotation = 90;
   s.do_image_resize = 1;

@@ -16,8 +16,7 @@ constexpr Rgb kBlue = {0, 0, 255};
 constexpr Rgb kBlack = {0, 0, 0};
 
 Settings Frame(int left, int right, int top, int bottom, int opacity = 255) {
-  Settings s;
-  ResetSettings(s, ResetContext{});
+  Settings s = DefaultSettings();
   s.do_frame = codes::kSolidFrame;
   s.solid_left = left;
   s.solid_right = right;

@@ -7,15 +7,9 @@
 
 namespace {
 
-Settings Defaults() {
-  Settings s;
-  ResetSettings(s, ResetContext{});
-  return s;
-}
-
 Settings ResizeTo(int width, int height, bool keep_aspect, int type = codes::kAllImages,
                   int unit = codes::kPixels) {
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_image_resize = 1;
   s.image_width = width;
   s.image_height = height;
@@ -26,7 +20,7 @@ Settings ResizeTo(int width, int height, bool keep_aspect, int type = codes::kAl
 }
 
 Settings RotateBy(int angle, int type, const char* back = "000000") {
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_image_rotation = 1;
   s.transform_image_rotation = angle;
   s.image_rotation_type = static_cast<std::int8_t>(type);
@@ -145,7 +139,7 @@ TEST(Rotate, TurnsLowAndHighDepthsAsTwentyFourBit) {
 
 TEST(Flip, BothWaysTurnsThePictureHalfRound) {
   const Picture before = NumberedPicture(3, 2);
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_image_flip_horizontal = s.do_image_flip_vertical = 1;
   const Picture after = Flip(Clone(before), s);
   for (int y = 0; y < 2; ++y)

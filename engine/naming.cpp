@@ -82,6 +82,20 @@ std::size_t FindNoCase(const std::string& text, std::string_view word, std::size
   return std::string::npos;
 }
 
+// The value is made only when the placeholder is there: date placeholders
+// read the clock and the others build texts.
+std::string ReplaceEvery(std::string text, const Placeholder& p, const PlaceholderValues& values) {
+  std::size_t at = FindNoCase(text, p.name, 0);
+  if (at == std::string::npos)
+    return text;
+  const std::string value = p.value(values);
+  while (at != std::string::npos) {
+    text.replace(at, p.name.size(), value);
+    at = FindNoCase(text, p.name, at + value.size());
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string NameWithoutExtension(std::string_view path) {
@@ -95,25 +109,15 @@ std::string NameWithoutExtension(std::string_view path) {
 
 std::string ReplacePlaceholder(std::string text, std::string_view placeholder,
                                const PlaceholderValues& values) {
-  for (const Placeholder& p : kPlaceholders) {
-    if (p.name.size() != placeholder.size() || FindNoCase(std::string(p.name), placeholder, 0) != 0)
-      continue;
-    std::size_t at = FindNoCase(text, p.name, 0);
-    if (at == std::string::npos)
-      return text;
-    const std::string value = p.value(values);
-    while (at != std::string::npos) {
-      text.replace(at, p.name.size(), value);
-      at = FindNoCase(text, p.name, at + value.size());
-    }
-    return text;
-  }
+  for (const Placeholder& p : kPlaceholders)
+    if (p.name.size() == placeholder.size() && FindNoCase(std::string(placeholder), p.name, 0) == 0)
+      return ReplaceEvery(std::move(text), p, values);
   return text;
 }
 
 std::string ReplacePlaceholders(std::string text, const PlaceholderValues& values) {
   for (const Placeholder& p : kPlaceholders)
-    text = ReplacePlaceholder(std::move(text), p.name, values);
+    text = ReplaceEvery(std::move(text), p, values);
   return text;
 }
 

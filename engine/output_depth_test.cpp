@@ -8,12 +8,6 @@
 
 namespace {
 
-Settings Defaults() {
-  Settings s{};
-  ResetSettings(s, ResetContext{});
-  return s;
-}
-
 TEST(SaveFlags, FollowEachFormatsSettings) {
   struct Case {
     const char* what;
@@ -57,14 +51,14 @@ TEST(SaveFlags, FollowEachFormatsSettings) {
       {"gif", "gif", [](Settings&) {}, 0},
   };
   for (const Case& c : cases) {
-    Settings s = Defaults();
+    Settings s = DefaultSettings();
     c.change(s);
     EXPECT_EQ(c.flags, SaveFlags(c.extension, s)) << c.what;
   }
 }
 
 TEST(PrepareOutput, TakesTheFormatsDepthAndFlags) {
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   JobState job;
   job.output_extension = "tiff";
   PrepareOutput(job, s);

@@ -7,8 +7,7 @@
 namespace {
 
 Settings ImageWatermark(int position, int x_offset, int y_offset) {
-  Settings s;
-  ResetSettings(s, ResetContext{});
+  Settings s = DefaultSettings();
   s.do_watermark = codes::kImageWatermark;
   s.image_position = static_cast<std::int8_t>(position);
   s.image_x_offset = x_offset;

@@ -9,8 +9,7 @@
 namespace {
 
 Settings TextWatermark(const char* text) {
-  Settings s;
-  ResetSettings(s, ResetContext{});
+  Settings s = DefaultSettings();
   s.do_watermark = codes::kTextWatermark;
   s.text = text;
   return s;

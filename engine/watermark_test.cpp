@@ -17,12 +17,6 @@ constexpr Rgb kRed = {255, 0, 0};
 // makes it (254, 0, 0, 254), and the composite (254 × 254 + 1 × 255) >> 8.
 constexpr Rgb kRedOverWhite = {253, 0, 0};
 
-Settings Defaults() {
-  Settings s;
-  ResetSettings(s, ResetContext{});
-  return s;
-}
-
 class ImageWatermark : public ::testing::Test {
  protected:
   // Writes a `width` x `height` picture of one colour and points the settings at it.
@@ -31,7 +25,7 @@ class ImageWatermark : public ::testing::Test {
     const std::string path = folder_.path() + "mark" + std::to_string(files_++);
     const Picture pic = FilledPicture(width, height, colour);
     EXPECT_TRUE(FreeImage_Save(format, pic.get(), path.c_str(), 0));
-    Settings s = Defaults();
+    Settings s = DefaultSettings();
     s.do_watermark = codes::kImageWatermark;
     s.image = path;
     s.image_position = static_cast<std::int8_t>(position);
@@ -148,7 +142,7 @@ TEST_F(ImageWatermark, MissingFileLeavesThePicture) {
 }
 
 TEST(TextWatermark, DefaultsPutTheBoxTenPixelsFromTheBottomRight) {
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_watermark = codes::kTextWatermark;
   s.text = "Marlenta";
   s.back_opacity = 255;
@@ -173,7 +167,7 @@ TEST(TextWatermark, DefaultsPutTheBoxTenPixelsFromTheBottomRight) {
 }
 
 TEST(TextWatermark, WithoutAFontOnlyMakesThePictureTwentyFourBit) {
-  Settings s = Defaults();
+  Settings s = DefaultSettings();
   s.do_watermark = codes::kTextWatermark;
   Picture grey = Adopt(FreeImage_Allocate(20, 20, 8));
   const Picture pic = DrawWatermark(std::move(grey), {20, 20}, s, PlaceholderValues{}, nullptr);

@@ -338,6 +338,12 @@ void ResetSettings(Settings& s, const ResetContext& context) {
     StoreText(s, row, DefaultText(row, row.reset_default, context));
 }
 
+Settings DefaultSettings(const ResetContext& context) {
+  Settings s{};
+  ResetSettings(s, context);
+  return s;
+}
+
 int NameToCode(std::span<const ValueName> names, std::string_view text) {
   text = TrimBlanks(text);
   for (const ValueName& name : names)

@@ -133,6 +133,9 @@ struct ResetContext {
 /// Sets every field to its reset default.
 void ResetSettings(Settings& s, const ResetContext& context);
 
+/// A record holding every reset default.
+Settings DefaultSettings(const ResetContext& context = {});
+
 /// Resolves a row's default text (reset or absent) to the text stored.
 std::string DefaultText(const SettingRow& row, std::string_view text, const ResetContext& context);
 

@@ -36,8 +36,7 @@ void ExpectSameAsImageMagick(const std::string& input) {
   job.output_extension = "tiff";
   job.output_format_id = FIF_TIFF;
   job.current_input_path = input;
-  Settings s{};
-  ResetSettings(s, ResetContext{});
+  const Settings s = DefaultSettings();
   ASSERT_TRUE(ConvertOneFile(job, s, env));
   ASSERT_FALSE(runner.delivered.empty());
 

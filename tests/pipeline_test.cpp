@@ -19,11 +19,7 @@ namespace {
 const std::string kHopper = std::string(MARLENTA_SAMPLES) + "/hopper.pcd";
 
 Settings Defaults() {
-  Settings s{};
-  ResetContext c;
-  c.keep_proportions = true;
-  ResetSettings(s, c);
-  return s;
+  return DefaultSettings({.keep_proportions = true});
 }
 
 class PipelineTest : public ::testing::Test {
